@@ -1,0 +1,27 @@
+# One INTERFACE target carries the language level, warnings and sanitizer flags
+# for every target of the project.
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+  set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "" FORCE)
+endif()
+
+find_program(CCACHE_PROGRAM ccache)
+if(CCACHE_PROGRAM)
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+endif()
+
+add_library(corvanta_options INTERFACE)
+target_compile_features(corvanta_options INTERFACE cxx_std_20)
+target_compile_options(corvanta_options INTERFACE -Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
+target_include_directories(corvanta_options INTERFACE ${PROJECT_SOURCE_DIR})
+if(KVX_WERROR)
+  target_compile_options(corvanta_options INTERFACE -Werror)
+endif()
+if(KVX_SANITIZE)
+  target_compile_options(corvanta_options INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(corvanta_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(KVX_FUZZ)
+  target_compile_options(corvanta_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined)
+  target_link_options(corvanta_options INTERFACE -fsanitize=address,undefined)
+endif()

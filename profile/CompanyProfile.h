@@ -1,0 +1,44 @@
+#pragma once
+// The answers that describe one company, in the order the data-set file stores them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kvx {
+
+struct CompanyProfile {
+  std::string StateName;
+  std::string StateCode;
+  std::string Company;
+  std::string Entity;
+  std::string InExistence;
+  std::string EmployeesText;
+  std::int32_t Employees = 0;
+  std::string SoleOwner;
+  std::string CloselyHeld;
+  std::string Revenues;
+  std::string Franchise;
+  std::string Inventories;
+  std::string RetirementPlan;
+  std::string WelfarePlans;
+  std::string ForeignInvestors;
+  std::string BizDescription;
+  std::int32_t BizCategory = 0;
+  std::string DataComplete;
+};
+
+inline constexpr int kDataSetLines = 18;
+
+// The 18 lines of the data-set file, without line ends.
+std::vector<std::string> ProfileLines(const CompanyProfile& p);
+
+// Stores line n (1 to 18) of a data-set file into its field. Lines 7 and 17 follow the
+// leading-number rule; a number too big for 32 bits raises error 6.
+void SetProfileLine(CompanyProfile& p, int n, const std::string& line);
+
+// The leading-number rule: blanks, an optional sign, then digits; anything else gives 0.
+// Raises error 6 when the value does not fit in 32 bits.
+std::int32_t LeadingNumber(const std::string& text);
+
+}  // namespace kvx

@@ -1,0 +1,72 @@
+#include "profile/FileCommands.h"
+
+#include "profile/DataFileName.h"
+#include "profile/DataSets.h"
+#include "shell/App.h"
+#include "shell/Messages.h"
+
+namespace kvx {
+
+namespace {
+
+constexpr const char* kMainWindow = "MainWindow";
+constexpr const char* kGenericRefusal =
+    "This is a generic version; there is no company data set to save at this time.";
+
+}  // namespace
+
+void NewDataFile(App& app) {
+  app.session.NewFileName.clear();
+  app.ui.HideMainWindow(kMainWindow);
+  if (app.hooks.interview) app.hooks.interview(app, 2);
+  app.ui.ShowMainWindow(kMainWindow);
+}
+
+void OpenDataFile(App& app) {
+  Session& s = app.session;
+  const std::string before = s.DataFile;
+  app.ui.HideMainWindow(kMainWindow);
+  s.DataSetChosen = 0;
+  if (app.hooks.dataSetDialog) app.hooks.dataSetDialog(app);
+  const bool generic = s.Generic == "Y";
+  if ((s.DataFile == before && !generic) || (generic && s.DataSetChosen != 1)) {
+    app.ui.ShowMainWindow(kMainWindow);
+    return;
+  }
+  s.DataSetChosen = 0;
+  s.Generic = "N";
+  LoadDataSet(app, 2);
+  SaveDataSet(app, s.DataFile);
+  if (app.hooks.createBook) app.hooks.createBook(app);
+  app.ui.ShowMainWindow(kMainWindow);
+  s.QuitFlag = 1;
+}
+
+void SaveDataFile(App& app) {
+  if (app.session.Generic == "Y") {
+    QuickMessage(app, kGenericRefusal);
+    return;
+  }
+  if (!SaveDataSet(app, app.session.DataFile)) return;
+  QuickMessage(app, "File saved as " + app.session.DataFile);
+}
+
+void SaveDataFileAs(App& app) {
+  Session& s = app.session;
+  if (s.Generic == "Y") {
+    QuickMessage(app, kGenericRefusal);
+    return;
+  }
+  s.NewFileName = "-1";
+  GetDataFileName(app, app.profile.Company);
+  if (s.NewFileName.empty() || s.NewFileName == "-1" || s.NewFileName == "-2") {
+    s.NewFileName.clear();
+    return;
+  }
+  const std::string name = s.NewFileName;
+  const bool saved = SaveDataSet(app, name);
+  s.NewFileName.clear();
+  if (saved) QuickMessage(app, "File saved as " + s.DataFile);
+}
+
+}  // namespace kvx

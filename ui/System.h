@@ -1,0 +1,39 @@
+#pragma once
+// What the program's logic asks of the operating system beyond plain files: starting
+// programs, the web browser, the printer, the clock, and where things live.
+
+#include <string>
+#include <vector>
+
+namespace kvx {
+
+struct PrintJob {
+  std::string name;
+  // Each page is a list of text lines, top to bottom.
+  std::vector<std::vector<std::string>> pages;
+};
+
+class System {
+ public:
+  virtual ~System() = default;
+  // Starts program argv[0] with the rest as its arguments, never through a shell.
+  // With wait, returns when it has ended. Returns false when it could not be started.
+  virtual bool Run(const std::vector<std::string>& argv, bool wait) = 0;
+  // Shows a quick message through the quick-message program in programDir, which
+  // reads TMP_QM.DAT there; returns false when that program could not be started.
+  virtual bool RunQuickMessage(const std::string& programDir, const std::string& message) = 0;
+  // Hands an address (a full path, possibly with "#anchor", or a web address) to the
+  // browser; false when no browser could be started.
+  virtual bool Browse(const std::string& address) = 0;
+  virtual bool HasDefaultPrinter() = 0;
+  virtual bool Print(const PrintJob& job) = 0;
+  // A seed taken from the clock, for the program's few random draws.
+  virtual unsigned ClockSeed() = 0;
+  // Full file name of the running program; empty when the system cannot tell.
+  virtual std::string ExecutablePath() = 0;
+  // The user's documents folder and the public folder, each ending in "/".
+  virtual std::string DocumentsFolder() = 0;
+  virtual std::string PublicFolder() = 0;
+};
+
+}  // namespace kvx

@@ -1,0 +1,40 @@
+#include "ui/automation/RunScripted.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+
+#include "shell/App.h"
+#include "shell/Connect.h"
+#include "ui/automation/AutomationUi.h"
+
+namespace kvx {
+
+int RunScripted(const std::string& scriptPath, const std::function<void(App&)>& program) {
+  std::ifstream file;
+  if (scriptPath != "-") {
+    file.open(scriptPath);
+    if (!file) {
+      std::cerr << "Cannot read the automation script " << scriptPath
+                << ": check the path in KVX_SCRIPT.\n";
+      return 2;
+    }
+  }
+  std::istream& in = scriptPath == "-" ? std::cin : file;
+  Script script(in, std::cout);
+  const char* printer = std::getenv("KVX_PRINTER");
+  const bool printerMissing = printer && std::string(printer) == "none";
+  AutomationUi ui(script);
+  AutomationSystem system(script, printerMissing);
+  App app(ui, system);
+  ConnectParts(app);
+  try {
+    program(app);
+  } catch (const ScriptEnded& end) {
+    return end.status;
+  }
+  std::cout.flush();
+  return 0;
+}
+
+}  // namespace kvx

@@ -1,0 +1,64 @@
+#include "ui/qt/QtSystem.h"
+
+#include <QDesktopServices>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace kvx {
+
+bool QtSystem::Run(const std::vector<std::string>& argv, bool wait) {
+  if (argv.empty()) return false;
+  QStringList args;
+  for (std::size_t i = 1; i < argv.size(); ++i) args << QString::fromStdString(argv[i]);
+  const QString program = QString::fromStdString(argv[0]);
+  if (!wait) return QProcess::startDetached(program, args);
+  QProcess process;
+  process.setProcessChannelMode(QProcess::ForwardedChannels);
+  process.start(program, args);
+  if (!process.waitForStarted(-1)) return false;
+  process.waitForFinished(-1);
+  return true;
+}
+
+bool QtSystem::RunQuickMessage(const std::string& programDir, const std::string& /*message*/) {
+  return Run({programDir + "qm", programDir}, true);
+}
+
+bool QtSystem::Browse(const std::string& address) {
+  const QString text = QString::fromStdString(address);
+  QUrl url;
+  if (text.startsWith('/')) {
+    const qsizetype hash = text.indexOf('#');
+    url = QUrl::fromLocalFile(hash < 0 ? text : text.left(hash));
+    if (hash >= 0) url.setFragment(text.mid(hash + 1));
+  } else {
+    url = QUrl(text);
+  }
+  return QDesktopServices::openUrl(url);
+}
+
+bool QtSystem::HasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+bool QtSystem::Print(const PrintJob& job) {
+  if (!HasDefaultPrinter()) return false;
+  QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+  printer.setDocName(QString::fromStdString(job.name));
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  painter.setFont(QFont("Times New Roman", 12));
+  const int lineHeight = painter.fontMetrics().lineSpacing();
+  for (std::size_t p = 0; p < job.pages.size(); ++p) {
+    if (p > 0) printer.newPage();
+    int y = lineHeight;
+    for (const std::string& line : job.pages[p]) {
+      painter.drawText(0, y, QString::fromStdString(line));
+      y += lineHeight;
+    }
+  }
+  return painter.end();
+}
+
+}  // namespace kvx

@@ -1,0 +1,34 @@
+#include "ui/qt/RunWithQt.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <exception>
+#include <iostream>
+
+#include "shell/App.h"
+#include "shell/Connect.h"
+#include "ui/qt/QtSystem.h"
+#include "ui/qt/QtUi.h"
+
+namespace kvx {
+
+int RunWithQt(int argc, char** argv, const std::function<void(App&)>& program) {
+  QApplication application(argc, argv);
+  application.setApplicationName("Corvanta");
+  application.setQuitOnLastWindowClosed(false);
+  QtUi ui;
+  QtSystem system;
+  App app(ui, system);
+  ConnectParts(app);
+  try {
+    program(app);
+  } catch (const std::exception& e) {
+    // Every procedure traps its own errors; this is the last guard so that nothing
+    // escapes into Qt.
+    std::cerr << "Corvanta stopped: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace kvx

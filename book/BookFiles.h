@@ -11,8 +11,8 @@ namespace kvx {
 // and the preface.
 inline std::vector<std::string> TemplateCheckNames() {
   std::vector<std::string> names;
-  for (int n = 1; n <= 17; ++n) names.push_back(std::string("chap") + (n < 10 ? "0" : "") +
-                                                std::to_string(n) + ".dat");
+  for (int n = 1; n <= 17; ++n)
+    names.push_back(std::string("chap") + (n < 10 ? "0" : "") + std::to_string(n) + ".dat");
   for (const char* name :
        {"contents.dat", "appendA.dat", "appendB.htm", "bizplan.txt", "appendC.dat", "preface.dat"})
     names.emplace_back(name);

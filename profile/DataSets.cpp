@@ -43,9 +43,9 @@ bool LoadDataSet(App& app, int mode) {
     if (mode == 2) {
       if (!Exist(app.Path(stateCode + ".DAT"))) {
         app.ui.ShowMessage(Box(s.ProgName,
-                               "Unable to find " + stateName + " file" + "\r\r" + "Path/File: " +
-                                   app.Path(stateCode + ".DAT") + "\r\r" + "Will use " +
-                                   p.StateName + " file instead....",
+                               "Unable to find " + stateName + " file" + "\r\r" +
+                                   "Path/File: " + app.Path(stateCode + ".DAT") + "\r\r" +
+                                   "Will use " + p.StateName + " file instead....",
                                Icon::Stop));
         takeState = false;
       }

@@ -17,7 +17,7 @@ namespace kvx {
 inline constexpr int kDataListSlots = 1000;
 
 struct Session {
-  std::string PathSpec;  // program and data folder, ending in "/"
+  std::string PathSpec;   // program and data folder, ending in "/"
   std::string DrivePath;  // always empty here: no drive letters
   std::string ProgName = "Corvanta";
   std::string ExeName = "kvx";

@@ -6,7 +6,9 @@
 
 namespace kvx {
 
-void Raise(int number, std::string diag) { throw KvxError{number, std::move(diag)}; }
+void Raise(int number, std::string diag) {
+  throw KvxError{number, std::move(diag)};
+}
 
 KvxError CurrentError() {
   try {

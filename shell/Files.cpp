@@ -179,7 +179,9 @@ LineReader::LineReader(const std::string& fullName) : name_(fullName) {
   if (!in_) Raise(kErrPermissionDenied, "Unable to open file: " + fullName);
 }
 
-bool LineReader::AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+bool LineReader::AtEnd() {
+  return in_.peek() == std::char_traits<char>::eof();
+}
 
 std::string LineReader::Next() {
   if (AtEnd()) Raise(kErrInputPastEnd, "Reading file: " + name_);

@@ -9,24 +9,36 @@ namespace kvx {
 namespace {
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
   return text;
 }
 
 const char* Meaning(int number) {
   switch (number) {
-    case 5: return "(Illegal function call)";
-    case 7: return "(Out of memory)";
-    case 9: return "(Out of range)";
-    case 52: return "(Bad file name or number)";
-    case 53: return "(File not found)";
-    case 55: return "(File already open)";
-    case 61: return "(Disk full)";
-    case 62: return "(Input past end of file)";
-    case 70: return "(Permission denied)";
-    case 72: return "(Disk media error)";
-    default: return "(Unspecified error)#";
+    case 5:
+      return "(Illegal function call)";
+    case 7:
+      return "(Out of memory)";
+    case 9:
+      return "(Out of range)";
+    case 52:
+      return "(Bad file name or number)";
+    case 53:
+      return "(File not found)";
+    case 55:
+      return "(File already open)";
+    case 61:
+      return "(Disk full)";
+    case 62:
+      return "(Input past end of file)";
+    case 70:
+      return "(Permission denied)";
+    case 72:
+      return "(Disk media error)";
+    default:
+      return "(Unspecified error)#";
   }
 }
 

@@ -30,7 +30,9 @@ void Silently(Step&& step) {
 
 }  // namespace
 
-std::string GetWinVersion() { return {}; }
+std::string GetWinVersion() {
+  return {};
+}
 
 void FindDrivePath(App& app) {
   Session& s = app.session;
@@ -51,8 +53,8 @@ void FindDrivePath(App& app) {
 
 void InstallMode(App& app) {
   if (Exist(app.Path("COMPAT.KVX"))) Silently([&] { ConvertOldDataNames(app); });
-  for (const char* name : {"LASTDATA.TXT", "STATCHAP.HTM", "GENERIC.TXT", "temp.txt",
-                           "TEMPHTML.HTM", "OUTPUT.HTM"})
+  for (const char* name :
+       {"LASTDATA.TXT", "STATCHAP.HTM", "GENERIC.TXT", "temp.txt", "TEMPHTML.HTM", "OUTPUT.HTM"})
     Silently([&] { DeleteIfExists(app.Path(name)); });
   Silently([&] {
     const std::string update = app.Path("UPDATE.DAT");
@@ -100,11 +102,11 @@ void Startup(App& app, int /*mode*/) {
       if (app.hooks.selectState) app.hooks.selectState(app, 1);
       if (s.QuitFlag == -1) return;
       if (ValidState(app)) break;
-      const Button answer = app.ui.ShowMessage(
-          Box("Error -- State not selected",
-              std::string("The program cannot operate unless you select a") + "\r" +
-                  "state (edition) that you wish to create/install.",
-              Icon::Stop, kRetry | kCancel, kRetry));
+      const Button answer =
+          app.ui.ShowMessage(Box("Error -- State not selected",
+                                 std::string("The program cannot operate unless you select a") +
+                                     "\r" + "state (edition) that you wish to create/install.",
+                                 Icon::Stop, kRetry | kCancel, kRetry));
       if (answer != kRetry) {
         QuickMessage(app, "Exiting program now....");
         return;
@@ -131,8 +133,7 @@ void ProgramEntry(App& app, const std::string& tail) {
     InstallMode(app);
     return;
   }
-  if (s.WinVer != "XP")
-    Silently([&] { CreateFolder(app.system.DocumentsFolder() + "KVXDOCS/"); });
+  if (s.WinVer != "XP") Silently([&] { CreateFolder(app.system.DocumentsFolder() + "KVXDOCS/"); });
   Startup(app, 1);
   if (s.QuitFlag == -1 || !ValidState(app)) return;
   do {

@@ -21,7 +21,7 @@ struct Control {
   bool enabled = true;
   bool isDefault = false;
   bool checked = false;
-  bool clickable = false;  // labels and pictures that report clicks
+  bool clickable = false;         // labels and pictures that report clicks
   std::vector<std::string> rows;  // list rows
   int selected = -1;              // selected row, from 0; -1 for none
   int menuId = 0;

@@ -57,8 +57,12 @@ std::string PosixSystem::ExecutablePath() {
   return ec ? std::string() : path.string();
 }
 
-std::string PosixSystem::DocumentsFolder() { return UserFolder("DOCUMENTS", "Documents"); }
+std::string PosixSystem::DocumentsFolder() {
+  return UserFolder("DOCUMENTS", "Documents");
+}
 
-std::string PosixSystem::PublicFolder() { return UserFolder("PUBLICSHARE", "Public"); }
+std::string PosixSystem::PublicFolder() {
+  return UserFolder("PUBLICSHARE", "Public");
+}
 
 }  // namespace kvx

@@ -21,7 +21,10 @@ TempFolder::~TempFolder() {
 }
 
 TestApp::TestApp(const std::string& script)
-    : in_(script), script_(in_, out_), ui_(script_), system(script_, folder_.path()),
+    : in_(script),
+      script_(in_, out_),
+      ui_(script_),
+      system(script_, folder_.path()),
       app(ui_, system) {
   LoadStateTable(app.states);
 }
@@ -58,11 +61,29 @@ void TestApp::PutBookFiles(const std::string& stateCode) {
   Put(stateCode + ".dat", "<HTML>\r\n");
 }
 
-void TestApp::SetProgramFolder() { app.session.PathSpec = dir(); }
+void TestApp::SetProgramFolder() {
+  app.session.PathSpec = dir();
+}
 
 std::vector<std::string> SampleDataSet() {
-  return {"California", "CA", "Acme Pizza Parlor", "corporation", "Y", "12", "12", "N", "Y",
-          "Under $1 million", "N", "Y", "N", "Y", "N", "Retail Merchandising", "1", "Y"};
+  return {"California",
+          "CA",
+          "Acme Pizza Parlor",
+          "corporation",
+          "Y",
+          "12",
+          "12",
+          "N",
+          "Y",
+          "Under $1 million",
+          "N",
+          "Y",
+          "N",
+          "Y",
+          "N",
+          "Retail Merchandising",
+          "1",
+          "Y"};
 }
 
 int Count(const std::string& text, const std::string& needle) {

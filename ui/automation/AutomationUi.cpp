@@ -9,11 +9,16 @@ namespace {
 
 const char* IconName(Icon icon) {
   switch (icon) {
-    case Icon::Information: return "information";
-    case Icon::Question: return "question";
-    case Icon::Stop: return "stop";
-    case Icon::Exclamation: return "exclamation";
-    case Icon::None: break;
+    case Icon::Information:
+      return "information";
+    case Icon::Question:
+      return "question";
+    case Icon::Stop:
+      return "stop";
+    case Icon::Exclamation:
+      return "exclamation";
+    case Icon::None:
+      break;
   }
   return "none";
 }
@@ -22,11 +27,16 @@ constexpr Button kButtonOrder[] = {kOk, kYes, kNo, kRetry, kCancel};
 
 const char* ButtonName(Button b) {
   switch (b) {
-    case kOk: return "OK";
-    case kYes: return "Yes";
-    case kNo: return "No";
-    case kRetry: return "Retry";
-    case kCancel: return "Cancel";
+    case kOk:
+      return "OK";
+    case kYes:
+      return "Yes";
+    case kNo:
+      return "No";
+    case kRetry:
+      return "Retry";
+    case kCancel:
+      return "Cancel";
   }
   return "OK";
 }
@@ -53,15 +63,22 @@ bool IsNumber(const std::string& text) {
 
 std::string ControlLine(const Control& c) {
   switch (c.kind) {
-    case Control::Kind::Label: return "label: " + c.text;
-    case Control::Kind::Picture: return "picture: " + c.text;
+    case Control::Kind::Label:
+      return "label: " + c.text;
+    case Control::Kind::Picture:
+      return "picture: " + c.text;
     case Control::Kind::Button:
       return "button: " + c.text + (!c.enabled ? " [disabled]" : c.isDefault ? " [default]" : "");
-    case Control::Kind::Option: return "option: " + c.text + (c.checked ? " [checked]" : "");
-    case Control::Kind::Field: return "field: " + c.text;
-    case Control::Kind::Menu: return "menu " + std::to_string(c.menuId) + ": " + c.text;
-    case Control::Kind::List: return "list: " + std::to_string(c.rows.size()) + " rows";
-    case Control::Kind::Group: break;
+    case Control::Kind::Option:
+      return "option: " + c.text + (c.checked ? " [checked]" : "");
+    case Control::Kind::Field:
+      return "field: " + c.text;
+    case Control::Kind::Menu:
+      return "menu " + std::to_string(c.menuId) + ": " + c.text;
+    case Control::Kind::List:
+      return "list: " + std::to_string(c.rows.size()) + " rows";
+    case Control::Kind::Group:
+      break;
   }
   return {};
 }
@@ -84,8 +101,7 @@ Button AutomationUi::ShowMessage(const MessageBox& box) {
   script_.Bad(line);
 }
 
-std::optional<std::string> AutomationUi::Input(const std::string& title,
-                                               const std::string& prompt,
+std::optional<std::string> AutomationUi::Input(const std::string& title, const std::string& prompt,
                                                const std::string& defaultAnswer) {
   script_.Header("INPUT");
   script_.Key("title", title);
@@ -128,12 +144,13 @@ void AutomationUi::Act(Dialog& dialog, const DialogView& view, const std::string
     return -1;
   };
   if (verb == "click") {
-    const std::string key = CaptionKey(rest);
+    // "&&" in a caption shows as "&": a script may name it either way.
+    const std::string key = CaptionKey(rest), literal = Lower(rest);
     const int i = find([&](const Control& c) {
       using K = Control::Kind;
       const bool clickable = c.kind == K::Button || c.kind == K::Option || c.kind == K::Picture ||
                              (c.kind == K::Label && c.clickable);
-      return clickable && c.enabled && CaptionKey(c.text) == key;
+      return clickable && c.enabled && (CaptionKey(c.text) == key || CaptionKey(c.text) == literal);
     });
     if (i < 0) script_.Bad(line);
     dialog.Click(i);
@@ -159,7 +176,8 @@ void AutomationUi::Act(Dialog& dialog, const DialogView& view, const std::string
     return;
   }
   if (verb == "type") {
-    const int field = find([](const Control& c) { return c.kind == Control::Kind::Field && c.enabled; });
+    const int field =
+        find([](const Control& c) { return c.kind == Control::Kind::Field && c.enabled; });
     if (field < 0) script_.Bad(line);
     dialog.Type(field, rest);
     return;

@@ -51,7 +51,9 @@ void Script::Bad(const std::string& line) {
   throw ScriptEnded{4};
 }
 
-void Script::Header(const std::string& kind) { out_ << "== " << kind << "\n"; }
+void Script::Header(const std::string& kind) {
+  out_ << "== " << kind << "\n";
+}
 
 void Script::Key(const std::string& key, const std::string& value) {
   out_ << key << ": " << value << "\n";
@@ -67,7 +69,9 @@ void Script::Text(const std::string& key, const std::string& text) {
   for (const std::string& line : lines) out_ << "  " << line << "\n";
 }
 
-void Script::Line(const std::string& line) { out_ << line << "\n"; }
+void Script::Line(const std::string& line) {
+  out_ << line << "\n";
+}
 
 void Script::EndBlock() {
   out_ << "\n";

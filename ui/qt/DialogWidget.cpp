@@ -17,9 +17,13 @@ namespace kvx {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(WithLineFeeds(text)); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(WithLineFeeds(text));
+}
 
-QString Rgb(std::uint32_t rgb) { return QString("#%1").arg(rgb, 6, 16, QChar('0')); }
+QString Rgb(std::uint32_t rgb) {
+  return QString("#%1").arg(rgb, 6, 16, QChar('0'));
+}
 
 }  // namespace
 
@@ -71,7 +75,9 @@ void DialogWidget::Build() {
         w = label;
         break;
       }
-      case Control::Kind::Group: w = new QGroupBox(this); break;
+      case Control::Kind::Group:
+        w = new QGroupBox(this);
+        break;
       case Control::Kind::Button: {
         auto* button = new QPushButton(this);
         connect(button, &QPushButton::clicked, this,
@@ -99,14 +105,16 @@ void DialogWidget::Build() {
         connect(list, &QListWidget::currentRowChanged, this, [this, index](int row) {
           if (row >= 0) Forward([this, index, row] { dialog_.Select(index, row); });
         });
-        connect(list, &QListWidget::itemDoubleClicked, this, [this, index, list](QListWidgetItem* item) {
-          const int row = list->row(item);
-          Forward([this, index, row] { dialog_.DoubleClick(index, row); });
-        });
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this, index, list](QListWidgetItem* item) {
+                  const int row = list->row(item);
+                  Forward([this, index, row] { dialog_.DoubleClick(index, row); });
+                });
         w = list;
         break;
       }
-      case Control::Kind::Menu: break;  // menus belong to the main window's own view
+      case Control::Kind::Menu:
+        break;  // menus belong to the main window's own view
     }
     widgets_.push_back(w);
     if (w) {

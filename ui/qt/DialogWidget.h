@@ -17,10 +17,11 @@ class DialogWidget : public QDialog {
   QRect ToPixels(const Rect& r) const;
   // The widget showing control i (for tests and screenshots).
   QWidget* ControlWidget(int i) const { return widgets_.at(static_cast<std::size_t>(i)); }
+  // Escape and the close box end the dialog only when the dialog agrees.
+  void reject() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void reject() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

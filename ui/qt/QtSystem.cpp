@@ -40,7 +40,9 @@ bool QtSystem::Browse(const std::string& address) {
   return QDesktopServices::openUrl(url);
 }
 
-bool QtSystem::HasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+bool QtSystem::HasDefaultPrinter() {
+  return !QPrinterInfo::defaultPrinter().isNull();
+}
 
 bool QtSystem::Print(const PrintJob& job) {
   if (!HasDefaultPrinter()) return false;

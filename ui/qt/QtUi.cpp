@@ -11,15 +11,22 @@ namespace kvx {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(WithLineFeeds(text)); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(WithLineFeeds(text));
+}
 
 QMessageBox::StandardButton ToQt(Button b) {
   switch (b) {
-    case kOk: return QMessageBox::Ok;
-    case kYes: return QMessageBox::Yes;
-    case kNo: return QMessageBox::No;
-    case kRetry: return QMessageBox::Retry;
-    case kCancel: return QMessageBox::Cancel;
+    case kOk:
+      return QMessageBox::Ok;
+    case kYes:
+      return QMessageBox::Yes;
+    case kNo:
+      return QMessageBox::No;
+    case kRetry:
+      return QMessageBox::Retry;
+    case kCancel:
+      return QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
@@ -45,11 +52,21 @@ Button QtUi::ShowMessage(const MessageBox& box) {
   message.setText(Q(box.text));
   message.setWindowModality(Qt::ApplicationModal);
   switch (box.icon) {
-    case Icon::Information: message.setIcon(QMessageBox::Information); break;
-    case Icon::Question: message.setIcon(QMessageBox::Question); break;
-    case Icon::Stop: message.setIcon(QMessageBox::Critical); break;
-    case Icon::Exclamation: message.setIcon(QMessageBox::Warning); break;
-    case Icon::None: message.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Information:
+      message.setIcon(QMessageBox::Information);
+      break;
+    case Icon::Question:
+      message.setIcon(QMessageBox::Question);
+      break;
+    case Icon::Stop:
+      message.setIcon(QMessageBox::Critical);
+      break;
+    case Icon::Exclamation:
+      message.setIcon(QMessageBox::Warning);
+      break;
+    case Icon::None:
+      message.setIcon(QMessageBox::NoIcon);
+      break;
   }
   QMessageBox::StandardButtons buttons;
   for (Button b : {kOk, kYes, kNo, kRetry, kCancel})

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "shell/Files.h"
+#include "shell/Startup.h"
+#include "tests/support/TestApp.h"
+
+namespace kvx {
+namespace {
+
+using test::Count;
+using test::TestApp;
+
+void Enter(App& app) {
+  ProgramEntry(app, "");
+}
+
+TEST(Startup, MissingTemplateEndsTheProgram) {
+  TestApp t("OK\n");
+  t.PutBookFiles();
+  DeleteIfExists(t.dir() + "appendB.htm");
+  int windows = 0;
+  t.app.hooks.runMainWindow = [&](App&) { ++windows; };
+  EXPECT_EQ(t.Run(Enter), 0);
+  EXPECT_EQ(t.Output(),
+            "== MESSAGE\ntitle: Opusgrand\nicon: stop\nbuttons: OK\ndefault: OK\n"
+            "text: Fatal error: Missing data file " +
+                t.dir() + "appendB.htm\n\n");
+  EXPECT_EQ(t.app.session.QuitFlag, -1);
+  EXPECT_EQ(windows, 0);
+}
+
+TEST(Startup, TemplatesAreFoundIgnoringLetterCase) {
+  TestApp t("OK\n");
+  t.PutBookFiles();
+  RenameFile(t.dir() + "chap01.dat", t.dir() + "CHAP01.DAT");
+  t.Run(Enter);
+  EXPECT_EQ(t.Output().find("Missing data file"), std::string::npos);
+}
+
+TEST(Startup, LastDataNamingAMissingDataSetIsDeleted) {
+  for (const std::string name : {"GONE.KVX", "../outside.KVX", ""}) {
+    TestApp t;
+    t.PutBookFiles();
+    t.PutLines("LASTDATA.TXT", {name});
+    t.PutLines("NDEXDATA.TXT", {"GONE.KVX"});
+    EXPECT_EQ(t.Run(Enter), 0);
+    EXPECT_EQ(t.Output(), "== QUICK\ntext: File named " + name +
+                              " not found or corrupted: Restart program.\n\n");
+    EXPECT_FALSE(t.Has("LASTDATA.TXT"));
+    EXPECT_TRUE(t.Has("NDEXDATA.TXT"));
+    EXPECT_EQ(t.app.session.QuitFlag, -1);
+  }
+}
+
+TEST(Startup, RestoresTheLastSessionAndRunsTheMainWindow) {
+  TestApp t;
+  t.PutBookFiles();
+  t.PutLines("ACME.KVX", test::SampleDataSet());
+  t.PutLines("LASTDATA.TXT", {"ACME.KVX"});
+  t.PutLines("NDEXDATA.TXT", {"ACME.KVX"});
+  t.Put("GENERIC.TXT", "California\r\n");
+  int indexes = 0, windows = 0;
+  t.app.hooks.loadTopicIndex = [&](App&) { ++indexes; };
+  t.app.hooks.runMainWindow = [&](App& app) {
+    // A rebuild request runs the window again; anything else ends the loop.
+    app.session.QuitFlag = ++windows < 3 ? 1 : 0;
+  };
+  EXPECT_EQ(t.Run(Enter), 0);
+  EXPECT_EQ(t.Output(), "");
+  EXPECT_EQ(t.app.profile.Company, "Acme Pizza Parlor");
+  EXPECT_EQ(t.app.session.DataFile, "ACME.KVX");
+  EXPECT_EQ(t.app.session.Generic, "Y");
+  EXPECT_EQ(t.app.session.PathSpec, t.dir());
+  EXPECT_EQ(indexes, 1);
+  EXPECT_EQ(windows, 3);
+  EXPECT_TRUE(t.Has("docs/KVXDOCS"));
+}
+
+TEST(Startup, FirstRunWithoutAStateAsksToRetryOrCancel) {
+  TestApp t("Retry\nCancel\n");
+  t.PutBookFiles();
+  int asked = 0;
+  t.app.hooks.selectState = [&](App&, int copy) {
+    EXPECT_EQ(copy, 1);
+    ++asked;
+  };
+  EXPECT_EQ(t.Run(Enter), 0);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(Count(t.Output(),
+                  "title: Error -- State not selected\nicon: stop\n"
+                  "buttons: Retry Cancel\ndefault: Retry\ntext:\n"
+                  "  The program cannot operate unless you select a\n"
+                  "  state (edition) that you wish to create/install.\n"),
+            2);
+  EXPECT_NE(t.Output().find("== QUICK\ntext: Exiting program now....\n"), std::string::npos);
+}
+
+TEST(Startup, FirstRunStopsWhenTheStateChapterIsMissing) {
+  TestApp t;
+  t.PutBookFiles("CA");
+  int interviews = 0;
+  t.app.hooks.selectState = [](App& app, int) {
+    app.profile.StateName = "Texas";
+    app.profile.StateCode = "TX";
+  };
+  t.app.hooks.interview = [&](App&, int) { ++interviews; };
+  t.Run(Enter);
+  EXPECT_EQ(t.Output(), "== QUICK\ntext: The Texas chapter (and data) not found\n\n");
+  EXPECT_TRUE(t.app.profile.StateName.empty());
+  EXPECT_TRUE(t.app.profile.StateCode.empty());
+  EXPECT_EQ(interviews, 0);
+}
+
+TEST(Startup, FirstRunInterviewsTheNewCompany) {
+  TestApp t;
+  t.PutBookFiles("CA");
+  t.app.hooks.selectState = [](App& app, int) {
+    app.profile.StateName = "California";
+    app.profile.StateCode = "CA";
+  };
+  int mode = 0;
+  t.app.hooks.interview = [&](App& app, int m) {
+    mode = m;
+    app.session.QuitFlag = -1;
+  };
+  int windows = 0;
+  t.app.hooks.runMainWindow = [&](App&) { ++windows; };
+  t.Run(Enter);
+  EXPECT_EQ(mode, 1);
+  EXPECT_EQ(windows, 0);
+}
+
+TEST(FindDrivePath, AProgramFileOfAnotherNameIsReported) {
+  TestApp t("OK\nOK\n");
+  t.PutBookFiles();
+  t.system.exeName = "KVX";  // letter case does not matter
+  FindDrivePath(t.app);
+  EXPECT_EQ(t.app.session.PathSpec, t.dir());
+  EXPECT_EQ(t.app.session.DrivePath, "");
+
+  t.system.exeName = "other";
+  t.Run(Enter);
+  EXPECT_NE(t.Output().find("text: Error in FindDrivePath:  PathSpec$ =" + t.dir() + "other/\n"),
+            std::string::npos);
+  EXPECT_NE(t.Output().find("Fatal error: Missing data file " + t.dir() + "other/chap01.dat"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace kvx

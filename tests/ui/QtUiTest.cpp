@@ -1,0 +1,140 @@
+// The Qt front end on the offscreen platform: message boxes, the input box, the generic
+// dialog view, and the quick-message program's reading of its hand-off file.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+
+#include "qm/QuickMessageFile.h"
+#include "tests/support/TestApp.h"
+#include "ui/Dialog.h"
+#include "ui/qt/DialogWidget.h"
+#include "ui/qt/QtUi.h"
+
+namespace kvx {
+namespace {
+
+// Runs act on the next modal widget once it is shown.
+void WhenModal(std::function<void(QWidget*)> act) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    if (QWidget* w = QApplication::activeModalWidget()) {
+      timer->stop();
+      timer->deleteLater();
+      act(w);
+    }
+  });
+  timer->start(10);
+}
+
+TEST(QtUi, FontsAreInstalled) {
+  EXPECT_FALSE(QFontDatabase::families().isEmpty());
+}
+
+TEST(QtUi, MessageBoxShowsTitleIconButtonsAndDefault) {
+  QtUi ui;
+  QString title, text;
+  QMessageBox::Icon icon{};
+  QString defaultText;
+  int buttons = 0;
+  WhenModal([&](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    buttons = static_cast<int>(box->buttons().size());
+    defaultText = box->defaultButton() ? box->defaultButton()->text() : QString();
+    box->button(QMessageBox::No)->click();
+  });
+  const Button answer =
+      ui.ShowMessage(Box("UNINSTALLER", "one\rtwo", Icon::Question, kYes | kNo | kCancel, kNo));
+  EXPECT_EQ(answer, kNo);
+  EXPECT_EQ(title, "UNINSTALLER");
+  EXPECT_EQ(text, "one\ntwo");
+  EXPECT_EQ(icon, QMessageBox::Question);
+  EXPECT_EQ(buttons, 3);
+  EXPECT_TRUE(defaultText.contains("No"));
+}
+
+TEST(QtUi, InputBoxReturnsTheAnswerOrNothing) {
+  QtUi ui;
+  WhenModal([](QWidget* w) {
+    auto* dialog = qobject_cast<QInputDialog*>(w);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->textValue(), ".KVX");
+    dialog->setTextValue("my shop");
+    dialog->accept();
+  });
+  EXPECT_EQ(ui.Input("Create New File for Acme", "Enter file name", ".KVX"), "my shop");
+  WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+  EXPECT_EQ(ui.Input("t", "p", ""), std::nullopt);
+}
+
+class TwoButtons : public Dialog {
+ public:
+  DialogView Describe() const override {
+    DialogView v{"Two", "Choose", 200, 100};
+    v.controls.push_back({Control::Kind::Field, text, {10, 10, 100, 12}});
+    v.controls.push_back({Control::Kind::Button, "&Count", {10, 40, 50, 14}});
+    v.controls.push_back({Control::Kind::Button, "&Done", {70, 40, 50, 14}});
+    return v;
+  }
+  void Click(int c) override {
+    if (c == 1) ++count;
+    if (c == 2) done = true;
+  }
+  void Type(int, const std::string& t) override { text = t; }
+  void Close() override {}  // only Done ends it
+  bool Finished() const override { return done; }
+  int count = 0;
+  bool done = false;
+  std::string text = "abc";
+};
+
+TEST(QtUi, GenericDialogViewForwardsActions) {
+  TwoButtons dialog;
+  DialogWidget widget(dialog);
+  EXPECT_EQ(widget.windowTitle(), "Choose");
+  EXPECT_EQ(widget.width(), widget.ToPixels({0, 0, 200, 100}).width());
+  auto* field = qobject_cast<QLineEdit*>(widget.ControlWidget(0));
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(field->text(), "abc");
+  field->setText("typed");
+  emit field->textEdited("typed");
+  EXPECT_EQ(dialog.text, "typed");
+  qobject_cast<QPushButton*>(widget.ControlWidget(1))->click();
+  qobject_cast<QPushButton*>(widget.ControlWidget(1))->click();
+  EXPECT_EQ(dialog.count, 2);
+  widget.reject();  // the close box: the dialog refuses
+  EXPECT_FALSE(dialog.done);
+  WhenModal([&](QWidget*) { qobject_cast<QPushButton*>(widget.ControlWidget(2))->click(); });
+  widget.exec();
+  EXPECT_TRUE(dialog.done);
+}
+
+TEST(QuickMessageProgram, ReadsItsHandOffFile) {
+  test::TestApp t;
+  t.Put("tmp_qm.dat", "First@@@@@@Second\r\n");
+  EXPECT_EQ(qm::MessageFromFolder(t.dir()), "First\n\nSecond");
+  test::TestApp empty;
+  EXPECT_NE(qm::MessageFromFolder(empty.dir()).find("TMP_QM.DAT was not found"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kvx
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -136,7 +136,10 @@ void AutomationUi::WriteDialog(const DialogView& view) {
 }
 
 void AutomationUi::Act(Dialog& dialog, const DialogView& view, const std::string& line) {
-  const auto [verb, rest] = Verb(line);
+  // Plain references: lambdas below may not capture structured bindings everywhere.
+  const std::pair<std::string, std::string> parts = Verb(line);
+  const std::string& verb = parts.first;
+  const std::string& rest = parts.second;
   const auto& controls = view.controls;
   auto find = [&](auto&& match) -> int {
     for (std::size_t i = 0; i < controls.size(); ++i)

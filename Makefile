@@ -3,7 +3,7 @@
 #   make test   installs what is missing, builds with the sanitizers, runs every test
 
 PACKAGES := cmake make g++ clang ccache pkg-config qt6-base-dev libgl-dev libgtest-dev \
-            libgmock-dev libbenchmark-dev xvfb xauth fonts-liberation
+            libgmock-dev libbenchmark-dev xvfb xauth fonts-liberation python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 

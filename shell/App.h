@@ -44,6 +44,7 @@ struct Hooks {
   std::function<int(App&)> stateChapterNumber;  // 0 when no chapter is built
   std::function<void(App&)> loadTopicIndex;
   std::function<void(App&)> dataSetDialog;
+  std::function<void(App&, const std::string& address)> openBookLocation;  // a Chapter address
 };
 
 struct App {

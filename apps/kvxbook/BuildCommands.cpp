@@ -1,0 +1,60 @@
+// kvxbook build and kvxbook print: a whole edition, or the one-file printable book.
+
+#include <iostream>
+
+#include "BatchUi.h"
+#include "Commands.h"
+#include "LoadProgramFolder.h"
+#include "book/BookBuilder.h"
+#include "book/PrintableBook.h"
+#include "shell/Errors.h"
+#include "shell/Files.h"
+
+namespace kvxbook {
+
+namespace {
+
+int Build(kvx::App& app, const std::vector<std::string>& args) {
+  std::string dir, dataSet;
+  bool generic = false;
+  if (!FolderArguments(args, "--generic", dir, dataSet, generic)) return Usage();
+  if (const int status = LoadProgramFolder(app, dir, dataSet); status != kOk) return status;
+  try {
+    if (generic) return kvx::BuildGenericEdition(app) ? kOk : kFailed;
+    app.session.Generic = "N";
+    kvx::DeleteIfExists(app.Path("GENERIC.TXT"));
+    return kvx::CreateBook(app) ? kOk : kFailed;
+  } catch (const kvx::KvxError& e) {
+    std::cerr << "kvxbook: " << e.diag << " (error " << e.number << ")\n";
+    return kFailed;
+  }
+}
+
+int Print(kvx::App& app, const std::vector<std::string>& args) {
+  std::string dir, dataSet;
+  bool outline = false;
+  if (!FolderArguments(args, "--outline", dir, dataSet, outline)) return Usage();
+  if (const int status = LoadProgramFolder(app, dir, dataSet); status != kOk) return status;
+  app.session.Generic = kvx::Exist(app.Path("GENERIC.TXT")) ? "Y" : "N";
+  // OK to compile, the outline as asked, and Cancel to viewing, so no browser starts.
+  auto& answers = static_cast<BatchUi&>(app.ui).answers;
+  answers = {kvx::kOk, outline ? kvx::kYes : kvx::kNo, kvx::kCancel};
+  const std::string bookFile = kvx::MakeOneFile(app);
+  if (bookFile.empty()) return kFailed;
+  std::cout << bookFile << "\n";
+  return kOk;
+}
+
+}  // namespace
+
+int RunBuild(const std::vector<std::string>& args) {
+  BatchApp batch;
+  return batch.Run(Build, args);
+}
+
+int RunPrint(const std::vector<std::string>& args) {
+  BatchApp batch;
+  return batch.Run(Print, args);
+}
+
+}  // namespace kvxbook

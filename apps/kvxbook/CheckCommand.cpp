@@ -1,0 +1,89 @@
+#include "CheckCommand.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+#include "Commands.h"
+#include "book/BookBuilder.h"
+#include "book/TemplateCheck.h"
+#include "shell/Errors.h"
+#include "shell/Files.h"
+#include "shell/StateTable.h"
+
+namespace kvxbook {
+
+void CheckReport::Add(const std::string& file, int line, const std::string& message) {
+  ++problems_;
+  std::cout << file << ":" << line << ": " << message << "\n";
+}
+
+namespace {
+
+// Reads a file's lines, reporting a file that cannot be read; false then.
+bool Lines(const std::string& path, CheckReport& report, std::vector<std::string>& lines) {
+  try {
+    lines = kvx::SplitLines(kvx::ReadFileBytes(path));
+    return true;
+  } catch (const kvx::KvxError& e) {
+    report.Add(kvx::NameOf(path), 0, e.diag);
+    return false;
+  }
+}
+
+void CheckTemplates(const std::string& dir, CheckReport& report) {
+  for (const std::string& page : kvx::TemplatePageNames()) {
+    const std::string path = kvx::Resolve(dir + page + ".dat");
+    std::vector<std::string> lines;
+    if (!Lines(path, report, lines)) continue;
+    for (const kvx::TemplateProblem& p : kvx::CheckTemplate(lines))
+      report.Add(kvx::NameOf(path), p.line, p.message);
+  }
+}
+
+void CheckStateFiles(const std::string& dir, CheckReport& report) {
+  kvx::StateTable states;
+  kvx::LoadStateTable(states);
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() == 6 && kvx::EqualsIgnoreCase(name.substr(2), ".dat") &&
+        kvx::StateRowOfCode(states, name.substr(0, 2)) > 0)
+      names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  for (const std::string& name : names) {
+    std::vector<std::string> lines;
+    if (!Lines(dir + name, report, lines)) continue;
+    const int row = kvx::StateRowOfCode(states, name.substr(0, 2));
+    for (const kvx::TemplateProblem& p : kvx::CheckStateFile(lines, row))
+      report.Add(name, p.line, p.message);
+  }
+}
+
+// The checks, in the order they run. New checks register here: declare the function
+// (in a header of its own file) and add it to this list.
+const CheckFunction kChecks[] = {
+    CheckTemplates,
+    CheckStateFiles,
+};
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& args) {
+  if (args.size() != 1) return Usage();
+  std::error_code ec;
+  if (!std::filesystem::is_directory(args[0], ec)) {
+    std::cerr << "kvxbook: " << args[0] << " is not a folder\n";
+    return kUsage;
+  }
+  const std::string dir = args[0].back() == '/' ? args[0] : args[0] + "/";
+  CheckReport report;
+  for (CheckFunction check : kChecks) check(dir, report);
+  std::cout.flush();
+  return report.problems() == 0 ? kOk : kFailed;
+}
+
+}  // namespace kvxbook

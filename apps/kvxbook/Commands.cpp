@@ -1,0 +1,32 @@
+#include "Commands.h"
+
+#include <iostream>
+
+namespace kvxbook {
+
+int RunBuild(const std::vector<std::string>& args);
+int RunPrint(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
+int RunEncode(const std::vector<std::string>& args);
+int RunDecode(const std::vector<std::string>& args);
+
+const std::vector<Command>& AllCommands() {
+  // New commands register here: declare their run function above and add a row.
+  static const std::vector<Command> commands = {
+      {"build", "DIR [DATASET] [--generic]", RunBuild},
+      {"print", "DIR [DATASET] [--outline]", RunPrint},
+      {"check", "DIR", RunCheck},
+      {"encode", "FILE", RunEncode},
+      {"decode", "FILE", RunDecode},
+  };
+  return commands;
+}
+
+int Usage() {
+  std::cerr << "usage:\n";
+  for (const Command& c : AllCommands())
+    std::cerr << "  kvxbook " << c.name << " " << c.usage << "\n";
+  return kUsage;
+}
+
+}  // namespace kvxbook

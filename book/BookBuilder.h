@@ -1,0 +1,27 @@
+#pragma once
+// Builds the whole book: the state chapter, then every page of the book's file set,
+// customised for the company or generic; and switches between the two editions.
+
+#include <string>
+#include <vector>
+
+namespace kvx {
+
+struct App;
+
+// The pages MakeFiles builds, in build order (appendA is copied in generic builds).
+std::vector<std::string> TemplatePageNames();
+
+// Builds the current edition. True when every page was built; false when the build
+// was cancelled (incomplete data, no state chapter) or a page failed.
+bool CreateBook(App& app);
+
+// mode 1: the menu command, asking first; any other mode: the state changed while the
+// generic edition was current, so it is rebuilt without a question.
+void GenericEdition(App& app, int mode);
+
+// Builds the generic edition: sets the company aside, writes GENERIC.TXT, builds, and
+// restores the company. True when every page was built.
+bool BuildGenericEdition(App& app);
+
+}  // namespace kvx

@@ -1,0 +1,259 @@
+#include "book/TemplateProcessor.h"
+
+#include "book/BookText.h"
+#include "book/ConditionCodes.h"
+#include "book/LineCodec.h"
+#include "book/StateChapter.h"
+#include "shell/App.h"
+#include "shell/Errors.h"
+#include "shell/Files.h"
+#include "shell/Messages.h"
+
+namespace kvx {
+
+const std::array<const char*, 39> kStateSectionKeys = {
+    "SOLEPROP FORM", "PSHIP FORM",  "C CORP FORM", "S CORP FORM",  "LLC FORM",   "BULKSALES",
+    "TAXREL",        "UI RATING",   "LICENSES",    "FRANCH TAX",   "SALES TAX",  "PROPTAX",
+    "OTHER TAX",     "TRADE NAMES", "EMP WITH",    "UI TAX",       "WCOMP",      "MINWAGE",
+    "CHILD",         "OSHA",        "MISC LABOR",  "WAGEPAY",      "DISCRIM",    "NEWHIRE",
+    "AGENCIES",      "SBDC",        "WEB URLS",    "FINANCING",    "REALTY W-H", "TAXES",
+    "FAMLEAVE",      "NTRO",        "WARN",        "LIE_DETECTOR", "GEN_PSHIP",  "LIM_PSHIP",
+    "LLP_PSHIP",     "TDI",         "TELEMARKET"};
+
+std::string SectionAnchor(std::string_view key) {
+  return "<A NAME=\"" + std::string(key) + "\">";
+}
+
+std::string InsertKey(std::string_view line) {
+  for (const char* key : kStateSectionKeys)
+    if (Contains(line, "INSERT=" + std::string(key))) return key;
+  return {};
+}
+
+namespace {
+
+constexpr const char* kNotFound =
+    "<p><FONT FACE=\"Arial Black\" SIZE=+1 COLOR=\"red\"> THIS ITEM WAS NOT FOUND IN STATE "
+    "FILE</FONT></p>";
+
+class Processor {
+ public:
+  Processor(TemplateContext& context, std::string& out)
+      : c_(context), p_(context.profile), out_(out), customised_(p_.DataComplete == "Y") {}
+
+  void Line(const std::string& line) {
+    if (Contains(line, "@INSERT")) return InsertSection(line);
+    if (Contains(line, "@@")) {
+      if (!Contains(line, "@@REM")) AnalyzeIt(line);
+      return;
+    }
+    if (Suppressed()) return;
+    if (Contains(line, "@IF[")) return IfLine(line);
+    Write(Contains(line, "@") ? SubstituteTokens(line) : line);
+  }
+
+ private:
+  bool Suppressed() const { return readCode_ == -1 || nestCode_ == -1; }
+  bool Holds(std::int32_t code) const { return CheckCode(p_, c_.states, code) == 1; }
+
+  void Write(std::string_view line) {
+    out_.append(line);
+    out_.append("\r\n");
+  }
+
+  void AnalyzeIt(std::string line) {
+    const bool nest = Contains(line, "@NEST");
+    if (Contains(line, "<!--@@")) return Opening(line, nest);
+    if (Contains(line, "@@ELSE")) return Else(line, nest);
+    if (Contains(line, "@@-->")) {
+      nestCode_ = 0;
+      if (!nest) readCode_ = 0;
+      return;
+    }
+    c_.message("Error in AnalyzeIt subroutine in TestFile SUB, for unrecognized @@ code. T$= " +
+               line);
+  }
+
+  void Opening(std::string line, bool nest) {
+    const bool ifGen = Contains(line, "@IFGEN");
+    if (!customised_) {
+      if (ifGen) {
+        readCode_ = 1, nestCode_ = 0;
+        return;
+      }
+      // Every other block of a generic build is suppressed, whatever it tests.
+      readCode_ = -1, nestCode_ = -1;
+    } else if (ifGen) {
+      readCode_ = -1, nestCode_ = 0;
+      return;
+    }
+    bool t = true;
+    if (customised_ && Contains(line, "@IFSTATE")) {
+      line += ' ';
+      if (!Contains(line, " " + p_.StateCode + " ")) t = false;
+    }
+    if (Contains(line, "@IFCODE")) {
+      std::size_t bar = line.find('|');
+      while (bar != std::string::npos) {
+        if (!Holds(LeadingCode(std::string_view(line).substr(bar + 1)))) t = false;
+        bar = line.find('|', bar + 1);
+      }
+    }
+    if (!customised_) t = false;
+    if (!nest) {
+      readCode_ = t ? 1 : -1;
+    } else if (readCode_ == -1) {
+      nestCode_ = 0;  // the outer block already suppresses everything
+    } else if (readCode_ == 1) {
+      nestCode_ = t ? 1 : -1;
+    } else {
+      c_.message("Error in AnalyzeIt SUBR: @NEST encountered, when READCODE=0  T$= " + line);
+    }
+  }
+
+  void Else(const std::string& line, bool nest) {
+    if (!customised_) {
+      readCode_ = -1, nestCode_ = 0;
+    } else if (readCode_ == 1 && nest) {
+      if (nestCode_ == 0)
+        c_.message("Error: Nestcode = 0 at @@ELSE statement. T$= " + line);
+      else
+        nestCode_ = -nestCode_;
+    } else if (readCode_ == 1) {
+      readCode_ = -1;
+    } else if (readCode_ == -1 && nest) {
+      nestCode_ = -1;
+    } else if (readCode_ == -1) {
+      readCode_ = 1;
+    } else {
+      c_.message("@@ELSE encountered, where READCODE=0.  T$= " + line);
+    }
+  }
+
+  void IfLine(const std::string& raw) {
+    const std::string line = TrimSpaces(raw);
+    if (!StartsWith(line, "@IF[")) return;
+    const std::int32_t code = LeadingCode(std::string_view(line).substr(4, 3));
+    std::string text;
+    if (line.size() > 8) text = line.substr(8);
+    if (line.size() == 8) text = " ";
+    if (code < 0 || !Holds(code)) return;
+    if (!customised_ && !StartsWith(line, "@IF[5")) return;
+    Write(Contains(text, "@") ? SubstituteTokens(text) : text);
+  }
+
+  // One left-to-right pass: a value put into the line is never searched for tokens, so
+  // a company name that happens to hold "@State" is shown as typed. For template text
+  // this gives what replacing each token in turn gives, as no token begins another.
+  std::string SubstituteTokens(const std::string& line) const {
+    const std::string company = EscapeHtml(p_.Company);
+    const std::pair<std::string_view, std::string> tokens[] = {
+        {"@COMPANY", EscapeHtml(UpperAscii(p_.Company))},
+        {"@Company", company},
+        {"@company",
+         "<SMALL><FONT FACE=\"Arial Black\" COLOR=\"blue\">" + company + "</FONT></SMALL>"},
+        {"@STATE", UpperAscii(p_.StateName)},
+        {"@State", p_.StateName},
+        {"@county", p_.StateCode == "LA"   ? "parish"
+                    : p_.StateCode == "AK" ? "borough"
+                                           : "county"},
+        {"@ENTITY", UpperAscii(p_.Entity)},
+        {"@Entity", p_.Entity},
+        {"@EMP", p_.EmployeesText},
+        {"@BUSTYPE", EscapeHtml(UpperAscii(p_.BizDescription))},
+        {"@Bustype", EscapeHtml(LowerAscii(p_.BizDescription))},
+        // The folder keeps its letter case: on a case-sensitive file system a lowered
+        // path would lead nowhere.
+        {"@PATHSPEC", c_.pathSpec},
+        {"@GROSS", UpperAscii(p_.Revenues)},
+        {"@Gross", LowerAscii(p_.Revenues)},
+    };
+    std::string result;
+    std::size_t i = 0;
+    while (i < line.size()) {
+      const std::size_t at = line.find('@', i);
+      if (at == std::string::npos) break;
+      result.append(line, i, at - i);
+      i = at + 1;
+      bool matched = false;
+      for (const auto& [token, value] : tokens) {
+        if (std::string_view(line).substr(at, token.size()) == token) {
+          result += value;
+          i = at + token.size();
+          matched = true;
+          break;
+        }
+      }
+      if (!matched) result += '@';
+    }
+    result.append(line, i, std::string::npos);
+    return result;
+  }
+
+  void InsertSection(const std::string& line) {
+    const std::string key = InsertKey(line);
+    if (key.empty() || Suppressed()) return;
+    const std::string anchor = SectionAnchor(key);
+    bool found = false, written = false;
+    for (const std::string& chapterLine : c_.stateChapter()) {
+      if (Contains(chapterLine, anchor)) {
+        found = true;
+      } else if (Contains(chapterLine, "<A NAME=\"") && !Contains(chapterLine, "_6A") &&
+                 !Contains(chapterLine, "TDI")) {
+        if (found) break;
+      } else if (found) {
+        Write(ReplaceAll(chapterLine, "href=\"#", "href=\"statchap.htm#"));
+        written = true;
+      }
+    }
+    if (!written) Write(kNotFound);
+  }
+
+  TemplateContext& c_;
+  const CompanyProfile& p_;
+  std::string& out_;
+  const bool customised_;
+  int readCode_ = 0;
+  int nestCode_ = 0;
+};
+
+}  // namespace
+
+void ProcessTemplate(const std::vector<std::string>& rawLines, TemplateContext& context,
+                     std::string& out) {
+  Processor processor(context, out);
+  for (const std::string& raw : rawLines) processor.Line(DecodeLine(raw));
+}
+
+bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page) {
+  const std::string templateName = app.Path(pageName + ".dat");
+  page.clear();
+  TemplateContext context{app.profile, app.states, app.session.PathSpec,
+                          [&app](const std::string& text) {
+                            app.ui.ShowMessage(Box(app.session.ProgName, text, Icon::Information));
+                          },
+                          [&app, &cache]() -> const std::vector<std::string>& {
+                            return StateChapterLines(app, cache);
+                          }};
+  KvxError error;
+  try {
+    try {
+      ProcessTemplate(ReadLines(templateName), context, page);
+    } catch (...) {
+      error = CurrentError();
+    }
+    // The page holds what was made before any failure; a template that cannot be read
+    // leaves an empty page.
+    WriteFile(app.Path("OUTPUT.HTM"), page);
+  } catch (...) {
+    if (error.number == 0) error = CurrentError();
+  }
+  if (error.number == 0) return true;
+  app.ui.ShowMessage(
+      Box(app.session.ProgName,
+          "Error # " + NumberText(error.number) + " in MakeFiles SUB, FLNAM$= " + templateName,
+          Icon::Information));
+  return false;
+}
+
+}  // namespace kvx

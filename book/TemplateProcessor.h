@@ -1,0 +1,46 @@
+#pragma once
+// Turns one template file into one page: decodes each line, evaluates the directives
+// against the company, substitutes @-tokens and copies sections of the state chapter.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvx {
+
+struct App;
+struct CompanyProfile;
+struct StateTable;
+struct StateChapterCache;
+
+// The 39 section keys of a state chapter, in the order an @INSERT line is matched.
+extern const std::array<const char*, 39> kStateSectionKeys;
+
+// The anchor line that begins a section: <A NAME="KEY">.
+std::string SectionAnchor(std::string_view key);
+
+// The first key that an @INSERT line names ("INSERT=" then the key); empty when none.
+std::string InsertKey(std::string_view line);
+
+// What a template is processed against. The state chapter is fetched only when an
+// @INSERT needs it, and the fetch may raise a run-time error.
+struct TemplateContext {
+  const CompanyProfile& profile;
+  const StateTable& states;
+  std::string pathSpec;
+  std::function<void(const std::string&)> message;  // a directive error for the user
+  std::function<const std::vector<std::string>&()> stateChapter;
+};
+
+// Processes raw (still encoded) template lines, appending the page's bytes (each line
+// ended by CR LF) to out. On a run-time error out holds the lines written before it.
+void ProcessTemplate(const std::vector<std::string>& rawLines, TemplateContext& context,
+                     std::string& out);
+
+// Builds OUTPUT.HTM from the template pageName + ".dat" and returns its bytes in page.
+// Returns false, after the error message, when the page could not be made completely.
+bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page);
+
+}  // namespace kvx

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "navigation/NavigationState.h"
 #include "profile/CompanyProfile.h"
 #include "shell/StateTable.h"
 #include "ui/System.h"
@@ -54,6 +55,7 @@ struct App {
   Session session;
   CompanyProfile profile;
   StateTable states;
+  NavigationState nav;
   Hooks hooks;
 
   // The full name of a file in the program folder.

@@ -1,0 +1,90 @@
+#include "navigation/PictureMenus.h"
+
+#include <algorithm>
+
+#include "navigation/BrowserLauncher.h"
+#include "navigation/TopicIndex.h"
+#include "shell/App.h"
+
+namespace kvx {
+
+PictureMenu::PictureMenu(App& app, int form)
+    : app_(app), layout_(BuildMenuLayout(form, CurrentStateName(app), CurrentStateCode(app))) {
+  Item picture;
+  picture.control.kind = Control::Kind::Picture;
+  picture.control.text = layout_.picture;
+  picture.control.rect = layout_.pictureRect;
+  items_.push_back(picture);
+  for (const Control& heading : layout_.headings) items_.push_back(Item{heading});
+  for (std::size_t i = 0; i < layout_.labels.size(); ++i) {
+    const MenuLabel& label = layout_.labels[i];
+    Item item;
+    item.control.kind = Control::Kind::Label;
+    item.control.text = label.text;
+    item.control.rect = label.rect;
+    item.control.background = label.background;
+    item.control.clickable = true;
+    item.label = static_cast<int>(i);
+    items_.push_back(item);
+  }
+  Item close;
+  close.control.kind = Control::Kind::Button;
+  close.control.text = "CL&OSE";
+  close.control.rect = layout_.closeRect;
+  close.close = true;
+  items_.push_back(close);
+  // Shown top to bottom, then left to right.
+  std::stable_sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) {
+    const Rect &ra = a.control.rect, &rb = b.control.rect;
+    return ra.y != rb.y ? ra.y < rb.y : ra.x < rb.x;
+  });
+}
+
+DialogView PictureMenu::Describe() const {
+  DialogView view;
+  view.name = layout_.name;
+  view.title = layout_.title;
+  view.width = layout_.width;
+  view.height = layout_.height;
+  view.background = layout_.background;
+  for (const Item& item : items_) view.controls.push_back(item.control);
+  return view;
+}
+
+std::string PictureMenu::AddressOf(int control) const {
+  if (control < 0 || control >= static_cast<int>(items_.size())) return {};
+  const Item& item = items_[static_cast<std::size_t>(control)];
+  if (item.label < 0) return {};
+  const MenuLabel& label = layout_.labels[static_cast<std::size_t>(item.label)];
+  // The entity may change while the program runs: it is read at the click.
+  return label.byEntity ? IncomeFranchiseAddress(app_.session.Generic, app_.profile.Entity)
+                        : label.address;
+}
+
+void PictureMenu::Click(int control) {
+  if (control < 0 || control >= static_cast<int>(items_.size())) return;
+  if (items_[static_cast<std::size_t>(control)].close) {
+    finished_ = true;
+    return;
+  }
+  const std::string address = AddressOf(control);
+  if (address.empty()) return;
+  app_.nav.ChapterAddress = address;
+  OpenBookLocation(app_);
+}
+
+void PictureMenu::Key(const std::string& key) {
+  if (key == "F1") StartHelpViewer(app_);
+}
+
+void StartHelpViewer(App& app) {
+  app.system.Run({app.Path("kvxhelp"), app.session.PathSpec}, false);
+}
+
+void RunPictureMenu(App& app, int form) {
+  if (form < kFirstMenu || form > kLastMenu) return;
+  PictureMenu menu(app, form);
+  app.ui.RunDialog(menu);
+}
+
+}  // namespace kvx

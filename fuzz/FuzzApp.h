@@ -1,0 +1,50 @@
+#pragma once
+// An App for fuzz targets: every box is answered with its default button and nothing
+// is started, so a target runs the program's own code on its input and nothing else.
+
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+#include "shell/App.h"
+#include "ui/Dialog.h"
+#include "ui/PosixSystem.h"
+
+namespace kvx::fuzz {
+
+class QuietUi : public Ui {
+ public:
+  Button ShowMessage(const MessageBox& box) override { return box.defaultButton; }
+  std::optional<std::string> Input(const std::string&, const std::string&,
+                                   const std::string&) override {
+    return std::nullopt;
+  }
+  void RunDialog(Dialog& dialog) override { dialog.Close(); }
+  void HideMainWindow(const std::string&) override {}
+  void ShowMainWindow(const std::string&) override {}
+};
+
+class QuietSystem : public PosixSystem {
+ public:
+  bool Run(const std::vector<std::string>&, bool) override { return true; }
+  bool RunQuickMessage(const std::string&, const std::string&) override { return true; }
+  bool Browse(const std::string&) override { return true; }
+  bool HasDefaultPrinter() override { return false; }
+  bool Print(const PrintJob&) override { return true; }
+};
+
+struct FuzzApp {
+  FuzzApp() : app(ui, system) {
+    LoadStateTable(app.states);
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("kvxfuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    app.session.PathSpec = dir.string() + "/";
+  }
+  QuietUi ui;
+  QuietSystem system;
+  App app;
+};
+
+}  // namespace kvx::fuzz

@@ -1,0 +1,167 @@
+// The kvxbook tool run as a process: print, check, the encoding commands, and its exit
+// statuses. (Its build command is checked against the golden cases.)
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "book/BookBuilder.h"
+#include "book/TemplateProcessor.h"
+#include "tests/book/BookFixture.h"
+
+namespace kvx::test {
+namespace {
+
+// A program folder with a small book and two companies; LASTDATA.TXT names the first.
+void PutProgramFolder(TestApp& t) {
+  PutEmptyBook(t);
+  t.Put("chap01.dat", Encoded({"<p>START_READ", "<p>@Company, <a href=\"chap02.htm#A\">a</a>"}));
+  t.Put("contents.dat", Encoded({"<HTML>", "<p>contents of @State", "STOP_READ"}));
+  t.Put("appendB.htm", "START_READ\r\n<p>the outline\r\n");
+  t.PutLines("acme.kvx", SampleDataSet());
+  std::vector<std::string> other = SampleDataSet();
+  other[2] = "Other Co";
+  t.PutLines("Other.KVX", other);
+  t.PutLines("LASTDATA.TXT", {"acme.kvx"});
+}
+
+std::string Print(TestApp& t, const std::string& arguments, int& status) {
+  return RunKvxbook("print " + Quoted(t.dir()) + " " + arguments, status);
+}
+
+TEST(Kvxbook, BuildTakesTheNamedDataSetOverLastData) {
+  TestApp t;
+  PutProgramFolder(t);
+  int status = -1;
+  RunKvxbook("build " + Quoted(t.dir()), status);
+  EXPECT_EQ(0, status);
+  EXPECT_EQ("<p>START_READ\r\n<p>Acme Pizza Parlor, <a href=\"chap02.htm#A\">a</a>\r\n",
+            t.Get("chap01.htm"));
+  RunKvxbook("build " + Quoted(t.dir()) + " other.kvx", status);
+  EXPECT_EQ(0, status);
+  EXPECT_NE(std::string::npos, t.Get("chap01.htm").find("Other Co"));
+  EXPECT_EQ("acme.kvx\r\n", t.Get("LASTDATA.TXT"));  // no session file is written
+}
+
+TEST(Kvxbook, BuildFailuresAndUsage) {
+  TestApp t;
+  PutProgramFolder(t);
+  int status = -1;
+  std::vector<std::string> incomplete = SampleDataSet();
+  incomplete[17] = "N";
+  t.PutLines("half.kvx", incomplete);
+  const std::string shown = RunKvxbook("build " + Quoted(t.dir()) + " half.kvx", status);
+  EXPECT_EQ(1, status);  // the notice is acknowledged and nothing is built
+  EXPECT_EQ(0u, shown.find("== MESSAGE\ntitle: Corvanta\nicon: stop\n"));
+  EXPECT_FALSE(t.Has("chap01.htm"));
+
+  t.PutLines("short.kvx", {"California", "CA"});
+  RunKvxbook("build " + Quoted(t.dir()) + " short.kvx", status);
+  EXPECT_EQ(1, status);
+  RunKvxbook("build " + Quoted(t.dir()) + " nothing.kvx", status);
+  EXPECT_EQ(2, status);
+  RunKvxbook("build " + Quoted(t.dir()) + " ../acme.kvx", status);
+  EXPECT_EQ(2, status);
+  RunKvxbook("build " + Quoted(t.dir() + "none"), status);
+  EXPECT_EQ(2, status);
+  RunKvxbook("build " + Quoted(t.dir()) + " --nonsense", status);
+  EXPECT_EQ(2, status);
+  RunKvxbook("", status);
+  EXPECT_EQ(2, status);
+  RunKvxbook("explode", status);
+  EXPECT_EQ(2, status);
+}
+
+TEST(Kvxbook, PrintWithAndWithoutTheOutline) {
+  TestApp t;
+  PutProgramFolder(t);
+  int status = -1;
+  RunKvxbook("build " + Quoted(t.dir()), status);
+  ASSERT_EQ(0, status);
+  // The book goes to the documents folder; point it into the test's folder.
+  ::setenv("XDG_DOCUMENTS_DIR", (t.dir() + "docs").c_str(), 1);
+  const std::string bookFile = t.dir() + "docs/KVXDOCS/CA_BOOK.HTM";
+  std::string shown = Print(t, "", status);
+  EXPECT_EQ(0, status);
+  EXPECT_TRUE(shown.ends_with("\n" + bookFile + "\n")) << shown;
+  EXPECT_EQ(3, Count(shown, "== MESSAGE"));
+  EXPECT_EQ(std::string::npos, shown.find("== BROWSE"));
+  std::string book = t.Get("docs/KVXDOCS/CA_BOOK.HTM");
+  EXPECT_EQ(0u, book.find("<HTML>\r\n<p>contents of California\r\n<hr>  </p>\r\n"
+                          "<p>Acme Pizza Parlor, <a href=\"#A\">a</a>\r\n"));
+  EXPECT_NE(std::string::npos, book.find("SEC15"));
+  EXPECT_EQ(std::string::npos, book.find("the outline"));
+
+  Print(t, "ACME.KVX --outline", status);
+  ::unsetenv("XDG_DOCUMENTS_DIR");
+  EXPECT_EQ(0, status);
+  book = t.Get("docs/KVXDOCS/CA_BOOK.HTM");
+  EXPECT_NE(std::string::npos, book.find("<p>the outline\r\n"));
+  EXPECT_EQ(std::string::npos, book.find("SEC15"));
+}
+
+TEST(Kvxbook, CheckReportsEachProblemWithItsLine) {
+  TestApp t;
+  PutProgramFolder(t);
+  t.Put("chap03.dat",
+        Encoded({"@@ELSE", "<!--@@ @IFCODE |117 |124", "@@ELSE @NEST", "@@--> @NEST", "@@REM fine",
+                 "@@ what", "@IF[186]x", "@INSERT=NOTHING", "@INSERT=TDI", "<!--@@ @NEST"}) +
+            "plain text\r\n" + Encoded({"<!--@@ @IFSTATE CA"}));
+  std::filesystem::remove(t.dir() + "preface.dat");
+  std::vector<std::string> state = {"<a name=\"legal005\"></a>"};
+  for (const char* key : kStateSectionKeys) state.push_back(SectionAnchor(key));
+  std::filesystem::remove(t.dir() + "CA.dat");
+  t.Put("ca.dat", Encoded(state));
+  t.Put("TX.DAT", Encoded({"<A NAME=\"SALES TAX\">"}));
+  int status = -1;
+  const std::string report = RunKvxbook("check " + Quoted(t.dir()), status);
+  EXPECT_EQ(1, status);
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:1: an else line without an open block\n"))
+      << report;
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:2: code 124 is not a known condition\n"));
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:3: an else line without an open block\n"));
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:4: a closing line without an open block\n"));
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:6: unrecognised @@ directive\n"));
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:7: code 186 is not a known condition\n"));
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:8: @INSERT names no state section key\n"));
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:11: stored byte 32 is not in the line"));
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:10: a nested block still open at the end"));
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:12: a block still open at the end"));
+  EXPECT_NE(std::string::npos, report.find("preface.dat:0: Unable to find file"));
+  EXPECT_NE(std::string::npos,
+            report.find("TX.DAT:1: no section anchor <A NAME=\"SOLEPROP FORM\">"));
+  EXPECT_NE(std::string::npos, report.find("TX.DAT:1: no state identity anchor"));
+  EXPECT_EQ(std::string::npos, report.find("ca.dat:"));  // complete, right row
+  EXPECT_EQ(1 + 10 + 39, Count(report, "\n")) << report;
+
+  state[0] = "<A NAME=\"LEGAL044\"></A>";
+  t.Put("ca.dat", Encoded(state));
+  EXPECT_NE(std::string::npos, RunKvxbook("check " + Quoted(t.dir()), status)
+                                   .find("ca.dat:1: the state identity anchor names row 44, "
+                                         "not 05\n"));
+}
+
+TEST(Kvxbook, EncodeAndDecode) {
+  TestApp t;
+  t.Put("plain.txt", "<p>Caf\xC3\xA9 & co\r\nline two\n");
+  int status = -1;
+  const std::string encoded = RunKvxbook("encode " + Quoted(t.dir() + "plain.txt"), status);
+  EXPECT_EQ(0, status);
+  EXPECT_EQ(Encoded({"<p>Caf\xC3\xA9 & co", "line two"}), encoded);
+  t.Put("enc.dat", encoded);
+  EXPECT_EQ("<p>Caf\xC3\xA9 & co\r\nline two\r\n",
+            RunKvxbook("decode " + Quoted(t.dir() + "ENC.DAT"), status));
+  EXPECT_EQ(0, status);
+
+  t.Put("high.txt", "fine\r\nbad \xEE byte\r\n");
+  EXPECT_EQ("", RunKvxbook("encode " + Quoted(t.dir() + "high.txt"), status));
+  EXPECT_EQ(1, status);
+  RunKvxbook("decode " + Quoted(t.dir() + "missing.dat"), status);
+  EXPECT_EQ(1, status);
+  RunKvxbook("decode", status);
+  EXPECT_EQ(2, status);
+}
+
+}  // namespace
+}  // namespace kvx::test

@@ -803,8 +803,8 @@ def workshB4():
     p.header("Projected income statement", "Worksheet B4",
              "Profit and loss for the first three years. Percentages of sales make the years "
              "easy to compare with each other and with industry figures.")
-    p.table([("", 40, "left"), ("Year 1", 13, "right"), ("% of sales", 10, "center"),
-             ("Year 2", 13, "right"), ("Year 3", 13, "right"), ("Assumptions", 11, "left")], [
+    p.table([("", 34, "left"), ("Year 1", 12, "right"), ("% of sales", 10, "center"),
+             ("Year 2", 12, "right"), ("Year 3", 12, "right"), ("Assumptions", 20, "left")], [
         ("Net sales (from B1)",), ("Cost of goods sold",), ("=Gross profit",),
         ("#Operating expenses",), ("  Salaries and wages",), ("  Payroll taxes and benefits",),
         ("  Rent",), ("  Utilities and telephone",), ("  Advertising",), ("  Insurance",),
@@ -819,7 +819,8 @@ def workshB5():
     p = Picture(650)
     p.header("Balance sheet", "Worksheet B5",
              "What the business owns and owes on one date. Assets always equal liabilities plus "
-             "owners' equity.  As of: ____________________")
+             "owners' equity.")
+    p.fields(["As of (date):", "Prepared by:"])
     p.table([("", 56, "left"), ("This date", 22, "right"), ("A year earlier", 22, "right")], [
         ("#Current assets",), ("  Cash",), ("  Accounts receivable (less allowance)",),
         ("  Inventory",), ("  Prepaid expenses",), ("=Total current assets",),
@@ -867,7 +868,8 @@ def workshB7():
     p = Picture(650)
     p.header("Accounts receivable aging", "Worksheet B7",
              "Who owes you, and for how long. Follow up every account past due; the older a debt, "
-             "the less likely it is to be paid.  As of: ________________")
+             "the less likely it is to be paid.")
+    p.fields(["As of (date):", "Prepared by:"])
     p.table([("Customer", 26, "left"), ("Total owed", 13, "right"), ("Current", 12, "right"),
              ("31-60 days", 12, "right"), ("61-90 days", 12, "right"), ("Over 90 days", 12, "right"),
              ("Action taken", 13, "left")], [("",)] * 12 + [
@@ -880,7 +882,8 @@ def workshB9():
     p = Picture(650)
     p.header("Budget compared with actual", "Worksheet B9",
              "Each month, compare results with the budget. Explain every variance over 10% and "
-             "decide what to change.  Month: ________________")
+             "decide what to change.")
+    p.fields(["Month:", "Prepared by:"])
     p.table([("", 30, "left"), ("Budget", 12, "right"), ("Actual", 12, "right"),
              ("Variance $", 12, "right"), ("Variance %", 11, "center"), ("Year to date", 12, "right"),
              ("Explanation", 11, "left")], [
@@ -1060,7 +1063,8 @@ def worksh11():
     p = Picture(650)
     p.header("Vehicle expense log", "Worksheet 11",
              "Record each business trip when you make it. The IRS expects a log kept at the time, "
-             "not rebuilt later.  Vehicle: ____________  Year: ______")
+             "not rebuilt later.")
+    p.fields(["Vehicle (make, model):", "Tax year:"])
     p.table([("Date", 10, "center"), ("Odometer start", 12, "right"), ("Odometer end", 12, "right"),
              ("Miles", 8, "right"), ("Destination", 20, "left"), ("Business purpose", 26, "left"),
              ("Parking, tolls", 12, "right")], [("",)] * 14 + [("=Totals",)])

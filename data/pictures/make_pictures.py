@@ -281,26 +281,33 @@ def logo():
 
 
 def ornament():
-    s = 40
+    """A small symmetric flourish: a diamond between two rules that end in corner scrolls, so
+    that it serves as a centered divider between passages."""
+    w, h = 160, 24
     gold = "#B8860B"
+    cy = h // 2
     cmds = [
-        "viewbox 0 0 %d %d" % (s, s),
-        "push graphic-context fill white rectangle 0,0 %d,%d pop graphic-context" % (s, s),
-        "push graphic-context fill none stroke %s stroke-width 2.5" % q(NAVY),
-        "line 3,3 37,3",
-        "line 3,3 3,37",
-        "pop graphic-context",
+        "viewbox 0 0 %d %d" % (w, h),
+        "push graphic-context fill white rectangle 0,0 %d,%d pop graphic-context" % (w, h),
         "push graphic-context fill none stroke %s stroke-width 1.5" % q(gold),
-        "line 8,8 30,8",
-        "line 8,8 8,30",
-        "path 'M 8,8 C 18,8 22,14 22,22 C 22,28 16,30 14,26 C 12,22 16,18 19,21'",
+        "line 22,%d 68,%d" % (cy, cy),
+        "line 92,%d 138,%d" % (cy, cy),
+        # corner scrolls at both ends
+        "path 'M 22,%d C 12,%d 6,%d 6,%d C 6,%d 14,%d 14,%d'" % (cy, cy, cy - 4, cy - 8, cy - 12, cy - 11, cy - 6),
+        "path 'M 22,%d C 12,%d 6,%d 6,%d C 6,%d 14,%d 14,%d'" % (cy, cy, cy + 4, cy + 8, cy + 12, cy + 11, cy + 6),
+        "path 'M 138,%d C 148,%d 154,%d 154,%d C 154,%d 146,%d 146,%d'" % (cy, cy, cy - 4, cy - 8, cy - 12, cy - 11, cy - 6),
+        "path 'M 138,%d C 148,%d 154,%d 154,%d C 154,%d 146,%d 146,%d'" % (cy, cy, cy + 4, cy + 8, cy + 12, cy + 11, cy + 6),
+        "pop graphic-context",
+        "push graphic-context fill %s stroke none" % q(NAVY),
+        "polygon 80,%d 90,%d 80,%d 70,%d" % (cy - 9, cy, cy + 9, cy),
         "pop graphic-context",
         "push graphic-context fill %s stroke none" % q(gold),
-        "circle 33,8 33,10",
-        "circle 8,33 10,33",
+        "polygon 80,%d 85,%d 80,%d 75,%d" % (cy - 4, cy, cy + 4, cy),
+        "circle 64,%d 64,%d" % (cy, cy + 2),
+        "circle 96,%d 96,%d" % (cy, cy + 2),
         "pop graphic-context",
     ]
-    write_picture("corners1.gif", s, s, "\n".join(cmds), colors=16)
+    write_picture("corners1.gif", w, h, "\n".join(cmds), colors=16)
 
 
 def yellow_rule():

@@ -186,8 +186,9 @@ TEST(BookOutline, EveryMenuAddressNamesAPlannedAnchor) {
   for (const std::string& address : addresses) {
     const std::string name = address.substr(0, address.find('#'));
     ASSERT_TRUE(pages.count(name)) << address;
-    if (address.find('#') != std::string::npos)
+    if (address.find('#') != std::string::npos) {
       EXPECT_TRUE(pages[name].count(address.substr(address.find('#') + 1))) << address;
+    }
   }
 }
 

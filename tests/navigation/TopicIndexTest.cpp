@@ -58,10 +58,11 @@ TEST(TopicTable, StoredRowsFollowTheirForm) {
     const bool sub = title.rfind("...", 0) == 0;
     const std::size_t width = sub ? 36 : 31;
     const std::string bare = title.substr(0, title.find_last_not_of(' ') + 1);
-    if (bare.size() < width)
+    if (bare.size() < width) {
       EXPECT_EQ(title.size(), width) << row;
-    else
+    } else {
       EXPECT_EQ(title, bare) << "long titles are not padded: " << row;
+    }
     const bool marker = UpperAscii(row).find("@STATE") != std::string::npos;
     markers += marker;
     if (target.size() > 3 && target[target.size() - 3] == '@') {
@@ -216,8 +217,9 @@ TEST(BookOutline, EveryTopicTargetNamesAPlannedAnchor) {
     ASSERT_FALSE(address.empty()) << line;
     const std::string page = address.substr(0, address.find('#'));
     ASSERT_TRUE(outline.count(page)) << line;
-    if (address.find('#') != std::string::npos)
+    if (address.find('#') != std::string::npos) {
       EXPECT_TRUE(outline.at(page).count(address.substr(address.find('#') + 1))) << line;
+    }
   }
 }
 

@@ -6,6 +6,11 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QUrl>
+#include <cstdlib>
+
+#include "navigation/BrowserCommand.h"
+#include "shell/Errors.h"
+#include "shell/Files.h"
 
 namespace kvx {
 
@@ -28,16 +33,26 @@ bool QtSystem::RunQuickMessage(const std::string& programDir, const std::string&
 }
 
 bool QtSystem::Browse(const std::string& address) {
-  const QString text = QString::fromStdString(address);
-  QUrl url;
-  if (text.startsWith('/')) {
-    const qsizetype hash = text.indexOf('#');
-    url = QUrl::fromLocalFile(hash < 0 ? text : text.left(hash));
-    if (hash >= 0) url.setFragment(text.mid(hash + 1));
-  } else {
-    url = QUrl(text);
+  const char* browserVar = std::getenv("BROWSER");
+  const char* pathVar = std::getenv("PATH");
+  const std::string command =
+      FindBrowserCommand(browserVar ? browserVar : "", pathVar ? pathVar : "");
+  std::string url = BrowserUrl(address);
+  if (NeedsRedirect(command, address)) {
+    // The handler would drop the anchor: it opens a page that forwards to the full URL.
+    const std::string jump = RedirectPagePath(address);
+    try {
+      WriteFile(jump, RedirectPageText(url));
+      url = FileUrl(jump);
+    } catch (const KvxError&) {
+      // Without the page the book still opens, at its top.
+    }
   }
-  return QDesktopServices::openUrl(url);
+  if (!command.empty()) {
+    const std::vector<std::string> argv = BrowserArgv(command, url);
+    if (!argv.empty() && Run(argv, false)) return true;
+  }
+  return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
 }
 
 bool QtSystem::HasDefaultPrinter() {

@@ -7,6 +7,7 @@
 
 #include "shell/App.h"
 #include "shell/Connect.h"
+#include "ui/qt/PictureMenuView.h"
 #include "ui/qt/QtSystem.h"
 #include "ui/qt/QtUi.h"
 
@@ -17,6 +18,7 @@ int RunWithQt(int argc, char** argv, const std::function<void(App&)>& program) {
   application.setApplicationName("Corvanta");
   application.setQuitOnLastWindowClosed(false);
   QtUi ui;
+  RegisterPictureMenuViews(ui);
   QtSystem system;
   App app(ui, system);
   ConnectParts(app);

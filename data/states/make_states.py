@@ -146,6 +146,8 @@ def facts_of(row):
             seen.add((row[field], row[field + "_url"]))
             items.append("<li>%s: %s</li>" % (row[field], facts[field + "_link"]))
     facts["web_items"] = "\n".join(items)
+    facts["rev_sales"] = row["rev_sales"] or row["rev"]
+    facts["rev_income"] = row["rev_income"] or row["rev"]
     local = row["local"] == "yes"
     facts["localword"] = ", plus local sales taxes in many places" if local else ""
     facts["localsentence"] = (

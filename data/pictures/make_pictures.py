@@ -239,12 +239,11 @@ def write_picture(name, w, h, mvg, colors=32, extra=()):
     out = os.path.join(HERE, name)
     try:
         cmd = [CONVERT, "-size", "%dx%d" % (w, h), "mvg:" + path]
-        cmd += list(extra)
         if name.endswith(".gif"):
             cmd += ["+dither", "-colors", str(colors)]
         else:
             cmd += ["-quality", "85"]
-        cmd += ["-strip", out]
+        cmd += ["-strip"] + list(extra) + [out]
         subprocess.run(cmd, check=True)
     finally:
         os.unlink(path)
@@ -325,6 +324,16 @@ def yellow_rule():
         "pop graphic-context" % (w - 5, w - 5),
     ]
     write_picture("horiyell.gif", w, h, "\n".join(cmds), colors=8)
+    # The printable book describes this picture as "horiyell.gif (1505 bytes)"; a GIF comment
+    # brings the file to exactly that size.
+    base = os.path.getsize(os.path.join(HERE, "horiyell.gif"))
+    note = "Opusgrand yellow rule. "
+    for length in range(1505 - base - 4, 0, -1):
+        comment = (note * 100)[:length]
+        write_picture("horiyell.gif", w, h, "\n".join(cmds), colors=8,
+                      extra=("-set", "comment", comment))
+        if os.path.getsize(os.path.join(HERE, "horiyell.gif")) <= 1505:
+            break
 
 
 # ---------------------------------------------------------------------------------------

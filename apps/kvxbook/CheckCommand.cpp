@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "NavigationCheck.h"
 #include "book/BookBuilder.h"
 #include "book/TemplateCheck.h"
 #include "shell/Errors.h"
@@ -68,6 +69,7 @@ void CheckStateFiles(const std::string& dir, CheckReport& report) {
 const CheckFunction kChecks[] = {
     CheckTemplates,
     CheckStateFiles,
+    CheckNavigation,  // last: it runs only when the sources check clean
 };
 
 }  // namespace

@@ -9,6 +9,9 @@ int RunPrint(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunEncode(const std::vector<std::string>& args);
 int RunDecode(const std::vector<std::string>& args);
+int RunIndex(const std::vector<std::string>& args);
+int RunOpen(const std::vector<std::string>& args);
+int RunMenus(const std::vector<std::string>& args);
 
 const std::vector<Command>& AllCommands() {
   // New commands register here: declare their run function above and add a row.
@@ -18,6 +21,9 @@ const std::vector<Command>& AllCommands() {
       {"check", "DIR", RunCheck},
       {"encode", "FILE", RunEncode},
       {"decode", "FILE", RunDecode},
+      {"index", "DIR CODE [--generic]", RunIndex},
+      {"open", "DIR [--state CODE] ADDRESS...", RunOpen},
+      {"menus", "DIR [DATASET] [--generic]", RunMenus},
   };
   return commands;
 }

@@ -1,0 +1,238 @@
+#include "NavigationCheck.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+#include "book/BookBuilder.h"
+#include "navigation/BrowserLauncher.h"
+#include "navigation/PictureMenus.h"
+#include "navigation/TopicIndex.h"
+#include "shell/App.h"
+#include "shell/Errors.h"
+#include "shell/Files.h"
+#include "shell/StateTable.h"
+#include "ui/automation/AutomationUi.h"
+
+namespace kvxbook {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kEntities[] = {
+    "sole proprietorship", "general partnership", "limited partnership", "LLP", "LLC",
+    "corporation",         "S corporation"};
+
+// Answers every box with its default and closes every dialog: the builds run unseen.
+class QuietUi : public kvx::Ui {
+ public:
+  kvx::Button ShowMessage(const kvx::MessageBox& box) override { return box.defaultButton; }
+  std::optional<std::string> Input(const std::string&, const std::string&,
+                                   const std::string&) override {
+    return std::nullopt;
+  }
+  void RunDialog(kvx::Dialog& dialog) override { dialog.Close(); }
+  void HideMainWindow(const std::string&) override {}
+  void ShowMainWindow(const std::string&) override {}
+};
+
+// A temporary folder, removed with everything in it at the end.
+class Scratch {
+ public:
+  Scratch() {
+    std::string pattern = (fs::temp_directory_path() / "kvxcheck-XXXXXX").string();
+    if (::mkdtemp(pattern.data())) path_ = pattern + "/";
+  }
+  ~Scratch() {
+    std::error_code ec;
+    if (!path_.empty()) fs::remove_all(path_, ec);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+std::vector<std::string> BookPages() {
+  std::vector<std::string> pages = {"statchap.htm", "contents.htm", "preface.htm",
+                                    "appendA.htm",  "appendB.htm",  "appendC.htm"};
+  for (int n = 1; n <= 17; ++n)
+    pages.push_back((n < 10 ? "chap0" : "chap") + std::to_string(n) + ".htm");
+  return pages;
+}
+
+// A company of the given entity; the other answers vary with it so that the editions
+// differ in more than the entity.
+kvx::CompanyProfile Company(int entity, const std::string& stateRow) {
+  kvx::CompanyProfile p;
+  p.StateName = kvx::RowName(stateRow);
+  p.StateCode = kvx::RowCode(stateRow);
+  p.Company = "Check Company";
+  p.Entity = kEntities[entity];
+  const bool odd = entity % 2 == 1;
+  p.InExistence = odd ? "Y" : "N";
+  p.Employees = odd ? 12 : 0;
+  p.EmployeesText = std::to_string(p.Employees);
+  p.SoleOwner = entity == 0 ? "Y" : "N";
+  p.CloselyHeld = odd ? "Y" : "N";
+  p.Revenues = "Under $1 million";
+  p.Franchise = odd ? "N" : "Y";
+  p.Inventories = odd ? "Y" : "N";
+  p.RetirementPlan = odd ? "Y" : "N";
+  p.WelfarePlans = odd ? "N" : "Y";
+  p.ForeignInvestors = odd ? "N" : "Y";
+  p.BizDescription = "Retail Merchandising";
+  p.BizCategory = 1;
+  p.DataComplete = "Y";
+  return p;
+}
+
+// What one state's editions lack, collected so that each problem is reported once with
+// the editions that show it.
+struct Findings {
+  struct Key {
+    std::string file;
+    int line;
+    std::string message;
+    bool operator<(const Key& o) const {
+      return std::tie(file, line, message) < std::tie(o.file, o.line, o.message);
+    }
+  };
+  std::map<Key, std::vector<std::string>> editions;
+
+  void Check(const std::string& file, int line, const std::string& what, const std::string& address,
+             const std::map<std::string, std::set<std::string>>& built,
+             const std::string& edition) {
+    if (address.empty() || address.compare(0, 4, "http") == 0) return;
+    const std::size_t hash = address.find('#');
+    const std::string page = address.substr(0, hash);
+    const auto found = built.find(kvx::LowerAscii(page));
+    std::string message;
+    if (found == built.end()) {
+      message = what + " -> " + address + ": the page " + page + " was not built";
+    } else if (hash != std::string::npos && !found->second.count(address.substr(hash + 1))) {
+      message = what + " -> " + address + ": " + page + " has no anchor <A NAME=\"" +
+                address.substr(hash + 1) + "\">";
+    } else {
+      return;
+    }
+    editions[{file, line, message}].push_back(edition);
+  }
+};
+
+}  // namespace
+
+std::set<std::string> PageAnchors(const std::string& html) {
+  std::set<std::string> anchors;
+  const std::string lower = kvx::LowerAscii(html);
+  auto skipBlanks = [&](std::size_t at) {
+    while (at < lower.size() && std::isspace(static_cast<unsigned char>(lower[at]))) ++at;
+    return at;
+  };
+  for (std::size_t at = lower.find("<a"); at != std::string::npos; at = lower.find("<a", at + 2)) {
+    std::size_t p = at + 2;
+    if (p >= lower.size() || !std::isspace(static_cast<unsigned char>(lower[p]))) continue;
+    p = skipBlanks(p);
+    if (lower.compare(p, 4, "name") != 0) continue;
+    p = skipBlanks(p + 4);
+    if (p >= lower.size() || lower[p] != '=') continue;
+    p = skipBlanks(p + 1);
+    if (p >= lower.size() || lower[p] != '"') continue;
+    const std::size_t end = html.find('"', p + 1);
+    if (end == std::string::npos) break;
+    anchors.insert(html.substr(p + 1, end - p - 1));
+  }
+  return anchors;
+}
+
+void CheckNavigation(const std::string& dir, CheckReport& report) {
+  // A book built from sources that fail their own checks says nothing about its anchors.
+  if (report.problems() > 0) {
+    std::cerr << "kvxbook: the topic index and menus are checked once the sources check clean\n";
+    return;
+  }
+  Scratch scratch;
+  if (scratch.path().empty()) {
+    report.Add(dir, 0, "no temporary folder for building the editions");
+    return;
+  }
+  std::error_code ec;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+    if (it->is_regular_file())
+      fs::copy_file(it->path(), scratch.path() + it->path().filename().string(),
+                    fs::copy_options::overwrite_existing, ec);
+
+  QuietUi ui;
+  std::istringstream noLines;
+  std::ostream nowhere(nullptr);
+  kvx::Script script(noLines, nowhere);
+  kvx::AutomationSystem system(script);
+  kvx::App app(ui, system);
+  kvx::LoadStateTable(app.states);
+  app.session.PathSpec = scratch.path();
+  const std::vector<std::string> pages = BookPages();
+
+  for (int row = 1; row <= kvx::kStateCount; ++row) {
+    const std::string& stateRow = app.states.States[row];
+    if (!kvx::Exist(app.Path(kvx::RowCode(stateRow) + ".dat"))) continue;
+    Findings findings;
+    for (int edition = -1; edition < 7; ++edition) {
+      app.profile = Company(edition < 0 ? 5 : edition, stateRow);
+      app.session.Generic = "N";
+      try {
+        for (const std::string& page : pages)
+          if (page != "appendB.htm") kvx::DeleteIfExists(app.Path(page));
+        kvx::DeleteIfExists(app.Path("GENERIC.TXT"));
+        if (edition < 0)
+          kvx::BuildGenericEdition(app);
+        else
+          kvx::CreateBook(app);
+      } catch (const kvx::KvxError&) {
+        // Whatever was not built is reported below as missing.
+      }
+      app.session.Generic = edition < 0 ? "Y" : "N";
+      std::map<std::string, std::set<std::string>> built;
+      for (const std::string& page : pages)
+        if (kvx::Exist(app.Path(page)))
+          built[kvx::LowerAscii(page)] =
+              PageAnchors(kvx::ReadFileBytes(kvx::Resolve(app.Path(page))));
+      const std::string name = edition < 0 ? "generic" : kEntities[edition];
+      const std::vector<std::string>& lines = kvx::TopicLines();
+      for (std::size_t i = 0; i < lines.size() && lines[i] != kvx::kTopicEndMarker; ++i) {
+        const std::string shown = kvx::TailorTopicRow(lines[i], app.profile.StateName,
+                                                      app.profile.StateCode, edition < 0);
+        if (shown.empty()) continue;
+        const std::size_t slash = shown.find('\\');
+        std::string title = shown.substr(0, slash);
+        title.erase(title.find_last_not_of(' ') + 1);
+        findings.Check("TopicLines.txt", static_cast<int>(i) + 1, "\"" + title + "\"",
+                       kvx::TopicTargetToAddress(shown.substr(slash + 1)), built, name);
+      }
+      for (int form = kvx::kFirstMenu; form <= kvx::kLastMenu; ++form) {
+        const kvx::PictureMenu menu(app, form);
+        const kvx::DialogView view = menu.Describe();
+        for (std::size_t c = 0; c < view.controls.size(); ++c)
+          if (view.controls[c].clickable)
+            findings.Check(view.name, 0, "\"" + view.controls[c].text + "\"",
+                           menu.AddressOf(static_cast<int>(c)), built, name);
+      }
+    }
+    const std::string code = kvx::RowCode(stateRow);
+    for (const auto& [key, editions] : findings.editions) {
+      std::string which;
+      if (editions.size() == 8) which = "every edition";
+      for (std::size_t e = 0; editions.size() != 8 && e < editions.size(); ++e)
+        which += (e ? ", " : "") + editions[e];
+      report.Add(key.file, key.line, "[" + code + ", " + which + "] " + key.message);
+    }
+  }
+}
+
+}  // namespace kvxbook

@@ -1,0 +1,183 @@
+// kvxbook index, open, menus and the navigation part of check, run as a process.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+
+#include "book/TemplateProcessor.h"
+#include "shell/Files.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/TestApp.h"
+
+namespace kvx {
+namespace {
+
+using test::Count;
+using test::TestApp;
+
+test::ProgramResult Kvxbook(const std::vector<std::string>& args) {
+  std::vector<std::string> argv{test::BuiltProgramFolder() + "kvxbook"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return test::RunProgram(argv, {}, {}, 600);
+}
+
+// Lines in the book's stored form: every printable character raised by 20.
+std::string Encoded(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) {
+    for (unsigned char c : line) out += static_cast<char>(c >= 32 ? c + 20 : c);
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::vector<std::string> OhioLlc() {
+  std::vector<std::string> lines = test::SampleDataSet();
+  lines[0] = "Ohio";
+  lines[1] = "OH";
+  lines[3] = "LLC";
+  return lines;
+}
+
+TEST(KvxbookIndex, RowsAsLoadedForTheState) {
+  TestApp t;
+  const auto ca = Kvxbook({"index", t.dir(), "CA"});
+  EXPECT_EQ(ca.status, 0);
+  EXPECT_EQ(ca.out.find("----(Double-click to select item)----" + std::string(60, ' ') + "\\\n"),
+            0u);
+  EXPECT_EQ(Count(ca.out, "\n"), 551 - 97 + 12);
+  EXPECT_NE(ca.out.find("\nWITHHOLDING ON WAGES -- STATE     "), std::string::npos);
+  EXPECT_NE(ca.out.find("\nSTART-UP CHECKLIST "), std::string::npos);
+  const auto generic = Kvxbook({"index", t.dir(), "CA", "--generic"});
+  EXPECT_EQ(Count(generic.out, "\n"), 551 - 97 + 12 - 1);
+  EXPECT_EQ(generic.out.find("\nSTART-UP CHECKLIST "), std::string::npos);
+  EXPECT_NE(Kvxbook({"index", t.dir(), "IA"}).out.find("\nWITHHOLDING ON WAGES -- IOWA "),
+            std::string::npos);
+  EXPECT_EQ(Kvxbook({"index", t.dir(), "XX"}).status, 2);
+  EXPECT_EQ(Kvxbook({"index", t.dir() + "missing", "CA"}).status, 2);
+  EXPECT_EQ(Kvxbook({"index", t.dir()}).status, 2);
+}
+
+TEST(KvxbookOpen, EachAddressInTurnAsTheProgramOpensIt) {
+  TestApp t;
+  const std::string d = t.dir();
+  auto run = Kvxbook({"open", d, "--state", "OH", "chap05.htm", "chap06.htm#06.10",
+                      "statchap.htm#IV(c)", "http://www.example.com/x#y", "my \"page\".htm#a b"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(Count(run.out, "== QUICK"), 1) << "the notice at the second anchored opening";
+  EXPECT_NE(run.out.find("== BROWSE\naddress: " + d + "chap05.htm\n\n== BROWSE\naddress: " + d +
+                         "chap06.htm#06.10\n\n== QUICK\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("address: http://www.example.com/x#y\n"), std::string::npos);
+  EXPECT_NE(run.out.find("address: " + d + "my \"page\".htm#a b\n"), std::string::npos);
+  EXPECT_FALSE(t.Has("TEMPHTML.HTM"));
+
+  // With the workaround on, and the state taken from the current data set.
+  t.Put("TEMPHTML.HTM", "");
+  t.PutLines("ohio.kvx", OhioLlc());
+  t.PutLines("LASTDATA.TXT", {"ohio.kvx"});
+  run = Kvxbook({"open", d, "statchap.htm#TAX_LLC"});
+  EXPECT_EQ(run.out, "== BROWSE\naddress: " + d + "TEMPHTML.HTM\n\n");
+  EXPECT_NE(t.Get("TEMPHTML.HTM")
+                .find("<a href=\"" + d +
+                      "statchap.htm#TAX_LLC\">Click here to continue to Ohio "
+                      "laws chapter</a>"),
+            std::string::npos);
+  EXPECT_EQ(Kvxbook({"open", d}).status, 2);
+  EXPECT_EQ(Kvxbook({"open", d, "--state"}).status, 2);
+}
+
+TEST(KvxbookMenus, EachMenuWithTheAddressBehindEveryLabel) {
+  TestApp t;
+  t.PutLines("ohio.kvx", OhioLlc());
+  auto run = Kvxbook({"menus", t.dir(), "ohio.kvx"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(Count(run.out, "== DIALOG FORM"), 5);
+  EXPECT_EQ(run.out.find("== DIALOG FORM9\ntitle: Opusgrand in Ohio\npicture: FORM9_PICTURE1_BMP\n"
+                         "label: FEDERAL TAXES\nlabel: OHIO TAXES\n"
+                         "label: Income Taxes - Federal -> chap05.htm#05.05\n"
+                         "label: Ohio Income/Franchise Tax -> statchap.htm#TAX_LLC\n"),
+            0u)
+      << run.out;
+  EXPECT_NE(run.out.find("label: Prof.  Advisers -> chap17.htm#17.01\n"), std::string::npos);
+  EXPECT_NE(run.out.find("label: Incorporation: Ohio -> statchap.htm#II(d)\n"), std::string::npos);
+  EXPECT_NE(run.out.find("button: CL&OSE\n\n== DIALOG FORM10\n"), std::string::npos);
+  run = Kvxbook({"menus", t.dir(), "ohio.kvx", "--generic"});
+  EXPECT_NE(run.out.find("label: Ohio Income/Franchise Tax -> statchap.htm#IV(c)\n"),
+            std::string::npos);
+  EXPECT_EQ(Kvxbook({"menus", t.dir(), "none.kvx"}).status, 2);
+}
+
+// A program folder whose pages hold every anchor the outline plans, for one state.
+void PutOutlinedBook(TestApp& t, const std::string& leaveOut) {
+  std::map<std::string, std::vector<std::string>> pages;
+  std::ifstream in(std::string(KVX_NAVIGATION_DIR) + "BookOutline.txt");
+  std::string line, page;
+  while (std::getline(in, line)) {
+    const std::string trimmed = line.substr(std::min(line.find_first_not_of(' '), line.size()));
+    if (trimmed.empty() || trimmed[0] == '#') continue;
+    const std::string name = trimmed.substr(0, trimmed.find("  "));
+    if (line[0] != ' ') {
+      pages[page = name] = {"<HTML>"};
+    } else if (page + "#" + name != leaveOut) {
+      // Anchors in the letter cases that pages use.
+      pages[page].push_back((pages[page].size() % 2 ? "<A NAME=\"" : "<a  name = \"") + name +
+                            "\"></A>");
+    }
+  }
+  std::vector<std::string> state = pages["statchap.htm"];
+  state.push_back("<A NAME=\"LEGAL005\"></A>");
+  for (const char* key : kStateSectionKeys)
+    state.push_back("<A NAME=\"" + std::string(key) + "\">");
+  t.Put("CA.dat", Encoded(state));
+  pages.erase("statchap.htm");
+  for (const auto& [name, lines] : pages) {
+    if (name == "appendB.htm")
+      t.Put(name, JoinLines(lines));
+    else
+      t.Put(name.substr(0, name.size() - 4) + ".dat", Encoded(lines));
+  }
+  t.Put("NoStart.htm", "<HTML>\r\n");
+  t.Put("bizplan.txt", "plan\r\n");
+}
+
+TEST(KvxbookCheck, ReportsIndexRowsAndMenuLabelsWithoutTheirPlace) {
+  TestApp complete;
+  PutOutlinedBook(complete, "");
+  auto run = Kvxbook({"check", complete.dir()});
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(run.out, "");
+
+  TestApp t;
+  PutOutlinedBook(t, "chap11.htm#INVENTORY");
+  t.Put("appendA.dat", Encoded({"<HTML>"}));  // the checklist lacks MYINFO: no index row asks
+  run = Kvxbook({"check", t.dir()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("FORM12:0: [CA, every edition] \"Inventory Valuation Methods\" -> "
+                         "chap11.htm#INVENTORY: chap11.htm has no anchor <A NAME=\"INVENTORY\">\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("TopicLines.txt:14: [CA, every edition] \"...Inventory valuation "
+                         "methods\" -> chap11.htm#INVENTORY: "),
+            std::string::npos);
+  EXPECT_EQ(Count(run.out, "#INVENTORY: chap11.htm has no anchor"), 5);
+  EXPECT_EQ(Count(run.out, "appendA.htm"), 0) << run.out;
+  EXPECT_EQ(Count(run.out, "\n"), 5) << run.out;
+
+  // A generic build stops without its checklist page; what it did not build is named.
+  TestApp stopped;
+  PutOutlinedBook(stopped, "");
+  DeleteIfExists(stopped.dir() + "NoStart.htm");
+  run = Kvxbook({"check", stopped.dir()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("TopicLines.txt:6: [CA, generic] \"ACCOUNTING\" -> chap11.htm: the page "
+                         "chap11.htm was not built\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.out.find("corporation]"), std::string::npos) << "customised editions are whole";
+}
+
+}  // namespace
+}  // namespace kvx

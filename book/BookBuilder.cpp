@@ -44,8 +44,10 @@ bool CreateBook(App& app) {
         CopyFile(app.Path("NoStart.htm"), app.Path("appendA.htm"));
         continue;
       }
-      if (!MakeFiles(app, name, cache, page)) allBuilt = false;
-      // The page gets the bytes just written to OUTPUT.HTM.
+      // OUTPUT.HTM, the work file, is written once, after the last page: writing it for
+      // every page would double the build's writes and leave the same file behind.
+      const bool last = name == "chap17";
+      if (!MakeFiles(app, name, cache, page, last)) allBuilt = false;
       WriteFile(app.Path(name + ".htm"), page);
     }
   } catch (...) {

@@ -23,6 +23,21 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
 // there is none. A number beyond 32 bits gives -1, a code that no test knows.
 std::int32_t LeadingCode(std::string_view text);
 
+// Calls f(line) for each line of text, split as SplitLines splits (at LF, one CR before
+// it dropped; a last line without a line end counts), without copying the text.
+template <class F>
+void ForEachLine(std::string_view text, F&& f) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::size_t stop = end;
+    if (stop > start && text[stop - 1] == '\r') --stop;
+    f(text.substr(start, stop - start));
+    start = end + 1;
+  }
+}
+
 // & < > and " as HTML entities, for values the user typed.
 std::string EscapeHtml(std::string_view text);
 

@@ -4,11 +4,16 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kvx {
 
 // Bytes below 32 stay, 32 to 51 become a space, 52 and above are lowered by 20.
 std::string DecodeLine(std::string line);
+
+// The same, decoding raw into out (replacing its content), for callers that reuse a
+// buffer line after line.
+void DecodeInto(std::string_view raw, std::string& out);
 
 // The inverse for text made of bytes up to 235; nullopt when a byte above 235 cannot be
 // stored. Bytes below 32 stay as they are.

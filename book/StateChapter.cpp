@@ -28,7 +28,7 @@ bool Stamp(const std::string& path, std::uintmax_t& size, std::int64_t& time) {
 
 }  // namespace
 
-const std::vector<std::string>& StateChapterLines(App& app, StateChapterCache& cache) {
+const ChapterLines& StateChapterLines(App& app, StateChapterCache& cache) {
   const std::string name = app.Path("statchap.htm");
   const std::string path = Resolve(name);
   std::uintmax_t size = 0;
@@ -38,13 +38,13 @@ const std::vector<std::string>& StateChapterLines(App& app, StateChapterCache& c
     Raise(kErrFileNotFound, "Unable to find file: " + name);
   }
   if (cache.valid && cache.path == path && cache.size == size && cache.time == time)
-    return cache.lines;
+    return cache.chapter;
   cache.valid = false;
-  cache.lines = SplitLines(ReadFileBytes(path));
+  cache.chapter = IndexChapter(SplitLines(ReadFileBytes(path)));
   // A file changed while it was read is read again next time.
   cache.valid = Stamp(path, cache.size, cache.time) && cache.size == size && cache.time == time;
   cache.path = path;
-  return cache.lines;
+  return cache.chapter;
 }
 
 std::string ChapterLine(std::string line) {
@@ -69,12 +69,19 @@ int MakeState(App& app, StateChapterCache& cache) {
     const std::string bytes = ReadFileBytes(source);
     marker = "1";
     cache.valid = false;
-    std::vector<std::string> lines = SplitLines(bytes);
-    for (std::string& line : lines) line = ChapterLine(DecodeLine(std::move(line)));
+    std::vector<std::string> lines;
+    std::string text, decoded;
+    text.reserve(bytes.size() + bytes.size() / 16);
+    ForEachLine(bytes, [&](std::string_view raw) {
+      DecodeInto(raw, decoded);
+      lines.push_back(ChapterLine(decoded));
+      text += lines.back();
+      text += "\r\n";
+    });
     const std::string target = app.Path("statchap.htm");
-    WriteFile(target, JoinLines(lines));
+    WriteFile(target, text);
     marker = "2";
-    cache.lines = std::move(lines);
+    cache.chapter = IndexChapter(std::move(lines));
     cache.path = target;
     cache.valid = Stamp(target, cache.size, cache.time);
     return 1;

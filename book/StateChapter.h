@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "book/TemplateProcessor.h"
+
 namespace kvx {
 
 struct App;
@@ -18,11 +20,11 @@ struct StateChapterCache {
   std::string path;
   std::uintmax_t size = 0;
   std::int64_t time = 0;
-  std::vector<std::string> lines;
+  ChapterLines chapter;
 };
 
 // The state chapter's lines; raises 53 when statchap.htm does not exist.
-const std::vector<std::string>& StateChapterLines(App& app, StateChapterCache& cache);
+const ChapterLines& StateChapterLines(App& app, StateChapterCache& cache);
 
 // A decoded state-file line as the chapter shows it: the template markers as brackets.
 std::string ChapterLine(std::string line);

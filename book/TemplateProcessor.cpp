@@ -24,6 +24,14 @@ std::string SectionAnchor(std::string_view key) {
   return "<A NAME=\"" + std::string(key) + "\">";
 }
 
+ChapterLines IndexChapter(std::vector<std::string> lines) {
+  ChapterLines chapter;
+  chapter.lines = std::move(lines);
+  for (std::size_t i = 0; i < chapter.lines.size(); ++i)
+    if (Contains(chapter.lines[i], "<A NAME=\"")) chapter.anchorLines.push_back(i);
+  return chapter;
+}
+
 std::string InsertKey(std::string_view line) {
   for (const char* key : kStateSectionKeys)
     if (Contains(line, "INSERT=" + std::string(key))) return key;
@@ -42,6 +50,11 @@ class Processor {
       : c_(context), p_(context.profile), out_(out), customised_(p_.DataComplete == "Y") {}
 
   void Line(const std::string& line) {
+    // Every directive and token begins with "@": most lines need no more than this test.
+    if (line.find('@') == std::string::npos) {
+      if (!Suppressed()) Write(line);
+      return;
+    }
     if (Contains(line, "@INSERT")) return InsertSection(line);
     if (Contains(line, "@@")) {
       if (!Contains(line, "@@REM")) AnalyzeIt(line);
@@ -194,14 +207,23 @@ class Processor {
     const std::string key = InsertKey(line);
     if (key.empty() || Suppressed()) return;
     const std::string anchor = SectionAnchor(key);
-    bool found = false, written = false;
-    for (const std::string& chapterLine : c_.stateChapter()) {
-      if (Contains(chapterLine, anchor)) {
-        found = true;
-      } else if (Contains(chapterLine, "<A NAME=\"") && !Contains(chapterLine, "_6A") &&
-                 !Contains(chapterLine, "TDI")) {
-        if (found) break;
-      } else if (found) {
+    const ChapterLines& chapter = c_.stateChapter();
+    // Only anchor lines can hold the section's anchor or end the section; the section
+    // starts after the first line holding its anchor. A later anchor of the same key is
+    // not copied; an anchor holding "_6A" or "TDI" stays inside the section.
+    bool written = false;
+    std::size_t next = 0;
+    while (next < chapter.anchorLines.size() &&
+           !Contains(chapter.lines[chapter.anchorLines[next]], anchor))
+      ++next;
+    if (next < chapter.anchorLines.size()) {
+      for (std::size_t i = chapter.anchorLines[next++] + 1; i < chapter.lines.size(); ++i) {
+        const std::string& chapterLine = chapter.lines[i];
+        if (next < chapter.anchorLines.size() && chapter.anchorLines[next] == i) {
+          ++next;
+          if (Contains(chapterLine, anchor)) continue;
+          if (!Contains(chapterLine, "_6A") && !Contains(chapterLine, "TDI")) break;
+        }
         Write(ReplaceAll(chapterLine, "href=\"#", "href=\"statchap.htm#"));
         written = true;
       }
@@ -219,32 +241,37 @@ class Processor {
 
 }  // namespace
 
-void ProcessTemplate(const std::vector<std::string>& rawLines, TemplateContext& context,
-                     std::string& out) {
+void ProcessTemplate(std::string_view rawText, TemplateContext& context, std::string& out) {
   Processor processor(context, out);
-  for (const std::string& raw : rawLines) processor.Line(DecodeLine(raw));
+  std::string line;
+  ForEachLine(rawText, [&](std::string_view raw) {
+    DecodeInto(raw, line);
+    processor.Line(line);
+  });
 }
 
-bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page) {
+bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page,
+               bool writeWorkFile) {
   const std::string templateName = app.Path(pageName + ".dat");
   page.clear();
-  TemplateContext context{app.profile, app.states, app.session.PathSpec,
-                          [&app](const std::string& text) {
-                            app.ui.ShowMessage(Box(app.session.ProgName, text, Icon::Information));
-                          },
-                          [&app, &cache]() -> const std::vector<std::string>& {
-                            return StateChapterLines(app, cache);
-                          }};
+  TemplateContext context{
+      app.profile, app.states, app.session.PathSpec,
+      [&app](const std::string& text) {
+        app.ui.ShowMessage(Box(app.session.ProgName, text, Icon::Information));
+      },
+      [&app, &cache]() -> const ChapterLines& { return StateChapterLines(app, cache); }};
   KvxError error;
   try {
     try {
-      ProcessTemplate(ReadLines(templateName), context, page);
+      const std::string text = ReadFileBytes(templateName);
+      page.reserve(text.size() + text.size() / 4);
+      ProcessTemplate(text, context, page);
     } catch (...) {
       error = CurrentError();
     }
     // The page holds what was made before any failure; a template that cannot be read
     // leaves an empty page.
-    WriteFile(app.Path("OUTPUT.HTM"), page);
+    if (writeWorkFile) WriteFile(app.Path("OUTPUT.HTM"), page);
   } catch (...) {
     if (error.number == 0) error = CurrentError();
   }

@@ -24,6 +24,15 @@ std::string SectionAnchor(std::string_view key);
 // The first key that an @INSERT line names ("INSERT=" then the key); empty when none.
 std::string InsertKey(std::string_view line);
 
+// The lines of a state chapter, with the numbers of the lines that hold an anchor
+// (<A NAME=") so that a section is found without searching every line.
+struct ChapterLines {
+  std::vector<std::string> lines;
+  std::vector<std::size_t> anchorLines;
+};
+
+ChapterLines IndexChapter(std::vector<std::string> lines);
+
 // What a template is processed against. The state chapter is fetched only when an
 // @INSERT needs it, and the fetch may raise a run-time error.
 struct TemplateContext {
@@ -31,16 +40,17 @@ struct TemplateContext {
   const StateTable& states;
   std::string pathSpec;
   std::function<void(const std::string&)> message;  // a directive error for the user
-  std::function<const std::vector<std::string>&()> stateChapter;
+  std::function<const ChapterLines&()> stateChapter;
 };
 
-// Processes raw (still encoded) template lines, appending the page's bytes (each line
-// ended by CR LF) to out. On a run-time error out holds the lines written before it.
-void ProcessTemplate(const std::vector<std::string>& rawLines, TemplateContext& context,
-                     std::string& out);
+// Processes a template file's raw (still encoded) text, appending the page's bytes (each
+// line ended by CR LF) to out. On a run-time error out holds the lines written before it.
+void ProcessTemplate(std::string_view rawText, TemplateContext& context, std::string& out);
 
-// Builds OUTPUT.HTM from the template pageName + ".dat" and returns its bytes in page.
-// Returns false, after the error message, when the page could not be made completely.
-bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page);
+// Makes the page from the template pageName + ".dat" into page and, with writeWorkFile,
+// writes it to OUTPUT.HTM. Returns false, after the error message, when the page could
+// not be made completely.
+bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page,
+               bool writeWorkFile = true);
 
 }  // namespace kvx

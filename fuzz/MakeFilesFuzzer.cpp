@@ -16,44 +16,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t flags = data[0];
   const std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
   const std::size_t split = input.find("\xFF\xFE");
-  const std::vector<std::string> templateLines = kvx::SplitLines(input.substr(0, split));
-  const std::vector<std::string> chapter = split == std::string::npos
-                                               ? std::vector<std::string>()
-                                               : kvx::SplitLines(input.substr(split + 2));
+  const std::string templateText = input.substr(0, split);
+  const kvx::ChapterLines chapter =
+      kvx::IndexChapter(split == std::string::npos ? std::vector<std::string>()
+                                                   : kvx::SplitLines(input.substr(split + 2)));
 
   kvx::CompanyProfile& p = fuzz.app.profile;
-  p = {"California",
-       "CA",
-       "Acme & <Sons>",
-       "corporation",
-       "Y",
-       "12",
-       12,
-       "N",
-       "Y",
-       "Under $1 million",
-       "N",
-       "Y",
-       "N",
-       "Y",
-       "N",
-       "Retail",
-       1,
-       "Y"};
+  // A California corporation; the flags vary the build kind and the state.
+  p = kvx::CompanyProfile{};
+  p.StateName = "California", p.StateCode = "CA", p.Company = "Acme & <Sons>";
+  p.Entity = "corporation", p.EmployeesText = "12", p.Employees = 12, p.BizCategory = 1;
+  p.Revenues = "Under $1 million", p.CloselyHeld = "Y", p.DataComplete = "Y";
   if (flags & 1) p.DataComplete = "N";
   if (flags & 2) p.StateCode = "LA";
   const bool chapterMissing = flags & 4;
   int messages = 0;
   kvx::TemplateContext context{p, fuzz.app.states, fuzz.app.session.PathSpec,
                                [&](const std::string&) { ++messages; },
-                               [&]() -> const std::vector<std::string>& {
+                               [&]() -> const kvx::ChapterLines& {
                                  if (chapterMissing)
                                    kvx::Raise(kvx::kErrFileNotFound, "statchap.htm");
                                  return chapter;
                                }};
   std::string out;
   try {
-    kvx::ProcessTemplate(templateLines, context, out);
+    kvx::ProcessTemplate(templateText, context, out);
   } catch (const kvx::KvxError&) {
   }
   return 0;

@@ -27,19 +27,19 @@ TEST(LineCodec, DecodesBytesAndEncodesBack) {
 
 // A page made in memory for the sample company.
 struct Page {
-  explicit Page(std::vector<std::string> chapter = {}) : chapter(std::move(chapter)) {
+  explicit Page(std::vector<std::string> lines = {}) : chapter(IndexChapter(std::move(lines))) {
     LoadCompany(t.app, SampleDataSet());
   }
   std::string Make(const std::vector<std::string>& plain) {
     TemplateContext context{t.app.profile, t.app.states, "/opt/Corvanta Dir/",
                             [this](const std::string& m) { messages.push_back(m); },
-                            [this]() -> const std::vector<std::string>& { return chapter; }};
+                            [this]() -> const ChapterLines& { return chapter; }};
     std::string out;
-    ProcessTemplate(SplitLines(Encoded(plain)), context, out);
+    ProcessTemplate(Encoded(plain), context, out);
     return out;
   }
   TestApp t;
-  std::vector<std::string> chapter;
+  ChapterLines chapter;
   std::vector<std::string> messages;
 };
 

@@ -105,6 +105,19 @@ TEST(OpenBookLocation, WorkaroundPageKeepsAnAbsoluteTargetAndEscapesQuotes) {
       << page;
 }
 
+TEST(OpenBookLocation, VeryLongAndMissingPagesStillReachTheBrowser) {
+  Launcher l(true);
+  const std::string address = "chap06.htm#" + std::string(100000, 'x');
+  EXPECT_EQ(l.Open(address), l.Browsed(l.t.dir() + "TEMPHTML.HTM"));
+  EXPECT_NE(l.t.Get(kWorkaroundPage)
+                .find(l.t.dir() + address +
+                      "\">Click here to continue to "
+                      "Chapter 6</a>"),
+            std::string::npos);
+  Launcher m(false);
+  EXPECT_EQ(m.Open("nosuchpage.htm"), m.Browsed(m.t.dir() + "nosuchpage.htm"));
+}
+
 TEST(OpenBookLocation, NoticeAtTheSecondAnchoredOpeningOnly) {
   Launcher l(false);
   const std::string anchored = "chap06.htm#06.10";

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <map>
-#include <set>
+#include <algorithm>
 
 #include "navigation/PictureMenus.h"
 #include "shell/App.h"
@@ -129,67 +127,6 @@ TEST(PictureMenu, AutomationShowsTheMenuAndForwardsTheScript) {
   EXPECT_NE(out.find("address: " + m.t.dir() + "chap06.htm#06.05\n"), std::string::npos);
   EXPECT_EQ(test::Count(out, "== DIALOG FORM11"), 4);
   EXPECT_NE(out.find("== CLOSED FORM11\n"), std::string::npos);
-}
-
-TEST(PictureMenu, LayoutsHaveTheirSizesAndColours) {
-  Menus m("CA");
-  const struct {
-    int form, width, height, pictureWidth, pictureHeight, closeX, closeY;
-    std::size_t labels;
-  } expected[] = {{9, 331, 332, 334, 135, 136, 313, 14},
-                  {10, 325, 315, 327, 130, 134, 296, 14},
-                  {11, 273, 295, 275, 95, 112, 273, 14},
-                  {12, 331, 250, 332, 116, 136, 227, 8},
-                  {13, 331, 320, 332, 146, 141, 300, 18}};
-  for (const auto& e : expected) {
-    const MenuLayout l = BuildMenuLayout(e.form, "California", "CA");
-    EXPECT_EQ(l.name, "FORM" + std::to_string(e.form));
-    EXPECT_EQ(l.title, "Opusgrand in California");
-    EXPECT_EQ(l.width, e.width);
-    EXPECT_EQ(l.height, e.height);
-    EXPECT_EQ(l.pictureRect.width, e.pictureWidth);
-    EXPECT_EQ(l.pictureRect.height, e.pictureHeight);
-    EXPECT_EQ(l.closeRect.x, e.closeX);
-    EXPECT_EQ(l.closeRect.y, e.closeY);
-    EXPECT_EQ(l.labels.size(), e.labels);
-    for (const MenuLabel& label : l.labels) EXPECT_EQ(label.rect.height, 17);
-  }
-  const MenuLayout tax = BuildMenuLayout(9, "California", "CA");
-  EXPECT_EQ(tax.background, 0x80A0FFu);
-  EXPECT_EQ(tax.labels[0].background, 0x00FF00u);
-  EXPECT_EQ(tax.labels[1].background, 0xFFFFA0u);
-  EXPECT_EQ(BuildMenuLayout(10, "Ohio", "OH").labels[0].background, 0xFFFF00u);
-  EXPECT_EQ(BuildMenuLayout(13, "Ohio", "OH").labels[0].background, 0x00FFFFu);
-  EXPECT_EQ(BuildMenuLayout(11, "Ohio", "OH").background, 0xFFFFDCu);
-}
-
-TEST(BookOutline, EveryMenuAddressNamesAPlannedAnchor) {
-  std::map<std::string, std::set<std::string>> pages;
-  std::ifstream in(std::string(KVX_NAVIGATION_DIR) + "BookOutline.txt");
-  std::string line, page;
-  while (std::getline(in, line)) {
-    const std::string trimmed = line.substr(std::min(line.find_first_not_of(' '), line.size()));
-    if (trimmed.empty() || trimmed[0] == '#') continue;
-    const std::string name = trimmed.substr(0, trimmed.find("  "));
-    if (line[0] != ' ')
-      pages[page = name];
-    else
-      pages[page].insert(name);
-  }
-  std::vector<std::string> addresses;
-  for (int form = kFirstMenu; form <= kLastMenu; ++form)
-    for (const MenuLabel& l : BuildMenuLayout(form, "Ohio", "OH").labels)
-      if (!l.byEntity) addresses.push_back(l.address);
-  for (const char* extra : {"statchap.htm#TAX_SOLE", "statchap.htm#TAX_CORP",
-                            "statchap.htm#TAX_LLC", "statchap.htm#IV(c)", "appendA.htm#MYINFO"})
-    addresses.push_back(extra);
-  for (const std::string& address : addresses) {
-    const std::string name = address.substr(0, address.find('#'));
-    ASSERT_TRUE(pages.count(name)) << address;
-    if (address.find('#') != std::string::npos) {
-      EXPECT_TRUE(pages[name].count(address.substr(address.find('#') + 1))) << address;
-    }
-  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "navigation/BrowserLauncher.h"
+#include "navigation/PictureMenus.h"
 #include "navigation/TopicIndex.h"
 #include "shell/App.h"
 #include "shell/Files.h"
@@ -205,20 +206,29 @@ std::map<std::string, std::set<std::string>> Outline() {
   return pages;
 }
 
-TEST(BookOutline, EveryTopicTargetNamesAPlannedAnchor) {
+TEST(BookOutline, EveryTopicTargetAndMenuAddressNamesAPlannedAnchor) {
   const auto outline = Outline();
   ASSERT_EQ(outline.size(), 23u);
+  std::vector<std::string> addresses;
   for (const std::string& line : TopicLines()) {
     if (line == "@ENDINDX") break;
     std::string target = line.substr(line.find('\\') + 1);
     if (target.size() > 3 && target[target.size() - 3] == '@') target.erase(target.size() - 3);
     if (target.empty() || target.rfind("http:", 0) == 0) continue;
-    const std::string address = TopicTargetToAddress(target);
-    ASSERT_FALSE(address.empty()) << line;
+    addresses.push_back(TopicTargetToAddress(target));
+    ASSERT_FALSE(addresses.back().empty()) << line;
+  }
+  for (int form = kFirstMenu; form <= kLastMenu; ++form)
+    for (const MenuLabel& l : BuildMenuLayout(form, "Ohio", "OH").labels)
+      if (!l.byEntity) addresses.push_back(l.address);
+  for (const char* more : {"statchap.htm#TAX_SOLE", "statchap.htm#TAX_CORP", "statchap.htm#TAX_LLC",
+                           "statchap.htm#IV(c)", "appendA.htm#MYINFO", "contents.htm"})
+    addresses.push_back(more);
+  for (const std::string& address : addresses) {
     const std::string page = address.substr(0, address.find('#'));
-    ASSERT_TRUE(outline.count(page)) << line;
+    ASSERT_TRUE(outline.count(page)) << address;
     if (address.find('#') != std::string::npos) {
-      EXPECT_TRUE(outline.at(page).count(address.substr(address.find('#') + 1))) << line;
+      EXPECT_TRUE(outline.at(page).count(address.substr(address.find('#') + 1))) << address;
     }
   }
 }

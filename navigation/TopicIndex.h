@@ -21,8 +21,9 @@ inline constexpr int kStateMarkerLimit = 29;
 // The built-in table, every row as stored, the end marker last.
 const std::vector<std::string>& TopicLines();
 
-// One row as the index shows it for a state; empty when the row is left out.
-// p counts from 1 as the table's columns do.
+// One row as the index shows it for a state: the target moved 60 blanks to the right, a
+// state filter removed, "@STATE" replaced by the state's name (or "STATE" when the name
+// would end after column 29). Empty when the row is left out.
 std::string TailorTopicRow(const std::string& row, const std::string& stateName,
                            const std::string& stateCode, bool generic);
 

@@ -100,8 +100,10 @@ class SetAside {
 
 }  // namespace
 
-bool BuildGenericEdition(App& app) {
+bool BuildGenericEdition(App& app, bool announce) {
   Session& s = app.session;
+  if (announce)
+    QuickMessage(app, "...Creating 'generic' version of " + app.profile.StateName + " edition....");
   SetAside aside(app);
   const std::string wasGeneric = s.Generic;
   s.Generic = "Y";
@@ -143,11 +145,8 @@ void GenericEdition(App& app, int mode) {
               app.profile.Company + "." + cr + cr + "DO YOU WISH TO CREATE A GENERIC VERSION NOW?",
           Icon::Question, kYes | kNo, kYes));
       if (answer != kYes) return;
-    } else {
-      QuickMessage(app,
-                   "...Creating 'generic' version of " + app.profile.StateName + " edition....");
     }
-    BuildGenericEdition(app);
+    BuildGenericEdition(app, mode != 1);
     s.QuitFlag = 1;
   });
 }

@@ -21,7 +21,8 @@ bool CreateBook(App& app);
 void GenericEdition(App& app, int mode);
 
 // Builds the generic edition: sets the company aside, writes GENERIC.TXT, builds, and
-// restores the company. True when every page was built.
-bool BuildGenericEdition(App& app);
+// restores the company; with announce, first says so in a quick message (as a change of
+// state does). True when every page was built.
+bool BuildGenericEdition(App& app, bool announce = false);
 
 }  // namespace kvx

@@ -24,7 +24,7 @@ void CheckCodes(const std::string& line, int number, std::vector<TemplateProblem
     if (!IsKnownCode(code))
       problems.push_back({number, "code " + std::to_string(code) + " is not a known condition"});
   };
-  if (Contains(line, "@@") && !Contains(line, "@INSERT") && Contains(line, "<!--@@") &&
+  if (!Contains(line, "@INSERT") && !Contains(line, "@@REM") && Contains(line, "<!--@@") &&
       Contains(line, "@IFCODE")) {
     for (std::size_t bar = line.find('|'); bar != std::string::npos; bar = line.find('|', bar + 1))
       check(LeadingCode(std::string_view(line).substr(bar + 1)));

@@ -20,7 +20,7 @@ int Build(kvx::App& app, const std::vector<std::string>& args) {
   if (!FolderArguments(args, "--generic", dir, dataSet, generic)) return Usage();
   if (const int status = LoadProgramFolder(app, dir, dataSet); status != kOk) return status;
   try {
-    if (generic) return kvx::BuildGenericEdition(app) ? kOk : kFailed;
+    if (generic) return kvx::BuildGenericEdition(app, true) ? kOk : kFailed;
     app.session.Generic = "N";
     kvx::DeleteIfExists(app.Path("GENERIC.TXT"));
     return kvx::CreateBook(app) ? kOk : kFailed;

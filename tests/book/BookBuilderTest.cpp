@@ -166,7 +166,7 @@ TEST(GenericEdition, CompanyComesBackWhenTheMarkerCannotBeWritten) {
   // A folder that is not empty in the marker's place cannot be replaced by a file.
   t.Put("GENERIC.TXT/keep", "x");
   const std::vector<std::string> before = ProfileLines(t.app.profile);
-  EXPECT_ANY_THROW(BuildGenericEdition(t.app));
+  EXPECT_ANY_THROW(BuildGenericEdition(t.app, false));
   EXPECT_EQ(before, ProfileLines(t.app.profile));
   EXPECT_EQ("N", t.app.session.Generic);
   EXPECT_FALSE(t.Has("chap01.htm"));

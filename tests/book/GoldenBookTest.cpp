@@ -63,7 +63,7 @@ TEST_P(GoldenBook, InProcessBuildGivesTheExpectedPages) {
   LoadCompany(t.app, SplitLines(Slurp(kGolden + "/" + name + "/company.kvx")));
   bool built = false;
   ASSERT_EQ(0, t.Run([&](App& app) {
-    built = IsGeneric(name) ? BuildGenericEdition(app) : CreateBook(app);
+    built = IsGeneric(name) ? BuildGenericEdition(app, true) : CreateBook(app);
   }));
   EXPECT_TRUE(built);
   ExpectPages(name, t.dir(), t.Output());

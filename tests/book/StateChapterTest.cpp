@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "book/StateChapter.h"
+#include "profile/DataSets.h"
+#include "shell/Connect.h"
 #include "tests/book/BookFixture.h"
 
 namespace kvx::test {
@@ -51,6 +53,30 @@ TEST(StateChapterNumber, ReadsTheIdentityAnchorInAnyLetterCase) {
     t.Put("statchap.htm", chapter);
     EXPECT_EQ(row, StateChapterNumber(t.app)) << chapter;
   }
+}
+
+TEST(MakeState, AChapterThatCannotBeWrittenIsReported) {
+  TestApp t("OK\n");
+  t.SetProgramFolder();
+  t.app.profile.StateCode = "CA";
+  t.Put("CA.dat", Encoded({"<HTML>"}));
+  t.Put("statchap.htm/keep", "a folder where the chapter goes");
+  ASSERT_EQ(0, t.Run([](App& app) { EXPECT_EQ(0, MakeState(app)); }));
+  EXPECT_NE(std::string::npos,
+            t.Output().find("text: Error #  70 in MakeState FUNCTION (TestCode = 1\n"));
+}
+
+TEST(StateChapterNumber, StartUpTakesTheStateOfTheLastChapterBuilt) {
+  TestApp t;
+  t.SetProgramFolder();
+  ConnectParts(t.app);
+  t.PutLines("acme.kvx", SampleDataSet());
+  t.PutLines("LASTDATA.TXT", {"acme.kvx"});
+  t.PutLines("NDEXDATA.TXT", {"acme.kvx"});
+  t.Put("statchap.htm", "<A NAME=\"LEGAL044\"></A>\r\n");
+  ASSERT_TRUE(LoadDataSet(t.app, 1));
+  EXPECT_EQ("TX", t.app.profile.StateCode);
+  EXPECT_EQ("Texas", t.app.profile.StateName);
 }
 
 }  // namespace

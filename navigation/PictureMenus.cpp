@@ -74,11 +74,8 @@ void PictureMenu::Click(int control) {
 }
 
 void PictureMenu::Key(const std::string& key) {
-  if (key == "F1") StartHelpViewer(app_);
-}
-
-void StartHelpViewer(App& app) {
-  app.system.Run({app.Path("kvxhelp"), app.session.PathSpec}, false);
+  // The help viewer starts as the main window's help command starts it, without waiting.
+  if (key == "F1") app_.system.Run({app_.Path("kvxhelp"), app_.session.PathSpec}, false);
 }
 
 void RunPictureMenu(App& app, int form) {

@@ -74,7 +74,4 @@ class PictureMenu : public Dialog {
 // Shows menu form (9 to 13) until the user closes it.
 void RunPictureMenu(App& app, int form);
 
-// Starts the help viewer as the main window's help command does.
-void StartHelpViewer(App& app);
-
 }  // namespace kvx

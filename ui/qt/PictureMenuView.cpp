@@ -11,6 +11,11 @@
 #include "navigation/PictureMenus.h"
 #include "ui/qt/QtUi.h"
 
+// Resources of a static library must be initialised by name, outside any namespace.
+static void InitMenuPictures() {
+  Q_INIT_RESOURCE(menus);
+}
+
 namespace kvx {
 
 namespace {
@@ -40,6 +45,7 @@ QString MnemonicText(const std::string& text) {
 
 PictureMenuView::PictureMenuView(Dialog& dialog, QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
+  InitMenuPictures();
   const DialogView view = dialog.Describe();
   Qt::WindowFlags flags =
       Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;

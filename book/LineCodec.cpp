@@ -22,14 +22,14 @@ std::string DecodeLine(std::string line) {
 }
 
 void DecodeInto(std::string_view raw, std::string& out) {
-  out.resize(raw.size());
-  // Written without branches so that the compiler can decode many bytes at a time.
-  for (std::size_t i = 0; i < raw.size(); ++i) {
-    const unsigned char k = static_cast<unsigned char>(raw[i]);
+  out.assign(raw);
+  // In place and without branches, so that the compiler decodes many bytes at a time.
+  for (char& c : out) {
+    const unsigned char k = static_cast<unsigned char>(c);
     unsigned char d = static_cast<unsigned char>(k - 20);
     d = k < 52 ? 32 : d;
     d = k < 32 ? k : d;
-    out[i] = static_cast<char>(d);
+    c = static_cast<char>(d);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "apps/kvxbook/BatchUi.h"
 #include "book/BookBuilder.h"
 #include "book/TemplateProcessor.h"
 #include "tests/book/BookFixture.h"
@@ -161,6 +162,25 @@ TEST(Kvxbook, EncodeAndDecode) {
   EXPECT_EQ(1, status);
   RunKvxbook("decode", status);
   EXPECT_EQ(2, status);
+}
+
+TEST(Kvxbook, NoticesAreAcknowledgedAndAnyOtherQuestionEndsTheBatch) {
+  std::istringstream noLines;
+  std::ostringstream out;
+  Script script(noLines, out);
+  kvxbook::BatchUi ui(script, out);
+  EXPECT_EQ(kOk, ui.ShowMessage(Box("T", "a notice", Icon::Information)));
+  ui.answers = {kNo};
+  EXPECT_EQ(kNo, ui.ShowMessage(Box("T", "queued", Icon::Question, kYes | kNo, kYes)));
+  try {
+    ui.ShowMessage(Box("T", "a question", Icon::Question, kYes | kNo, kYes));
+    ADD_FAILURE() << "the question did not end the batch";
+  } catch (const ScriptEnded& end) {
+    EXPECT_EQ(3, end.status);
+  }
+  EXPECT_EQ(3, Count(out.str(), "== MESSAGE"));
+  EXPECT_TRUE(out.str().ends_with("text: a question\n\n== END\n\n"));
+  EXPECT_THROW(ui.Input("T", "name?", ""), ScriptEnded);
 }
 
 }  // namespace

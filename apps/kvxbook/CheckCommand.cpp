@@ -30,6 +30,9 @@ bool Lines(const std::string& path, CheckReport& report, std::vector<std::string
   } catch (const kvx::KvxError& e) {
     report.Add(kvx::NameOf(path), 0, e.diag);
     return false;
+  } catch (const std::exception&) {  // a file too big to hold
+    report.Add(kvx::NameOf(path), 0, "the file cannot be read into memory");
+    return false;
   }
 }
 

@@ -1,6 +1,7 @@
 // Building one customised edition, against reading every input file once and writing
-// every page once (the same bytes). The book is made here and sized like a real one:
-// 21 templates of 20 to 60 KB, a state file of about 100 KB, 60 @INSERT lines.
+// every output file once (the same bytes: the 22 pages and OUTPUT.HTM). The book is made here and
+// sized like a real one: 21 templates of 20 to 60 KB, a state file of about 100 KB, 60 @INSERT
+// lines.
 
 #include <benchmark/benchmark.h>
 
@@ -106,6 +107,7 @@ struct Book {
       inputs.push_back(app.Path(pages[i] + ".dat"));
       outputs.push_back(app.Path(pages[i] + ".htm"));
     }
+    outputs.push_back(app.Path("OUTPUT.HTM"));  // the work file a build leaves behind
   }
   kvx::fuzz::FuzzApp fuzz;
   std::vector<std::string> inputs, outputs;
@@ -124,7 +126,7 @@ void CreateBookCustomised(benchmark::State& state) {
   state.counters["input_bytes"] = static_cast<double>(bytes);
 }
 
-void ReadInputsWritePagesOnce(benchmark::State& state) {
+void ReadInputsWriteOutputsOnce(benchmark::State& state) {
   Book& book = TheBook();
   kvx::CreateBook(book.fuzz.app);
   std::vector<std::string> pages;
@@ -136,7 +138,7 @@ void ReadInputsWritePagesOnce(benchmark::State& state) {
 }
 
 BENCHMARK(CreateBookCustomised)->Unit(benchmark::kMillisecond);
-BENCHMARK(ReadInputsWritePagesOnce)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadInputsWriteOutputsOnce)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -140,6 +140,111 @@ void ReadInputsWriteOutputsOnce(benchmark::State& state) {
 BENCHMARK(CreateBookCustomised)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadInputsWriteOutputsOnce)->Unit(benchmark::kMillisecond);
 
+// The shipped book, copied from the program folder the build made, for two companies: a
+// one-person Texas LLC consultancy and a 60-employee California C corporation retailer.
+struct RealBook {
+  explicit RealBook(const kvx::CompanyProfile& profile) {
+    kvx::App& app = fuzz.app;
+    app.profile = profile;
+    const std::filesystem::path from = KVX_BOOK_DIR;
+    for (const std::string& page : kvx::TemplatePageNames()) {
+      std::filesystem::copy_file(from / (page + ".dat"), app.Path(page + ".dat"),
+                                 std::filesystem::copy_options::overwrite_existing);
+      inputs.push_back(app.Path(page + ".dat"));
+      outputs.push_back(app.Path(page + ".htm"));
+    }
+    const std::string state = profile.StateCode + ".dat";
+    std::filesystem::copy_file(from / state, app.Path(state),
+                               std::filesystem::copy_options::overwrite_existing);
+    inputs.push_back(app.Path(state));
+    outputs.push_back(app.Path("statchap.htm"));
+    outputs.push_back(app.Path("OUTPUT.HTM"));
+  }
+  kvx::fuzz::FuzzApp fuzz;
+  std::vector<std::string> inputs, outputs;
+};
+
+kvx::CompanyProfile TexasConsultancy() {
+  return {"Texas",
+          "TX",
+          "Lone Star Advice",
+          "LLC",
+          "N",
+          "0",
+          0,
+          "Y",
+          "N",
+          "Under $1 million",
+          "N",
+          "N",
+          "N",
+          "N",
+          "N",
+          "Consulting",
+          20,
+          "Y"};
+}
+
+kvx::CompanyProfile CaliforniaRetailer() {
+  return {"California",
+          "CA",
+          "Pacific Goods",
+          "corporation",
+          "Y",
+          "60",
+          60,
+          "N",
+          "N",
+          "Over $5 million",
+          "N",
+          "Y",
+          "Y",
+          "Y",
+          "N",
+          "Retail Merchandising",
+          1,
+          "Y"};
+}
+
+RealBook& TheRealBook(int which) {
+  static RealBook texas(TexasConsultancy());
+  static RealBook california(CaliforniaRetailer());
+  return which == 0 ? texas : california;
+}
+
+bool HaveRealBook(benchmark::State& state) {
+  if (std::filesystem::exists(std::filesystem::path(KVX_BOOK_DIR) / "chap01.dat")) return true;
+  state.SkipWithError("the program folder holds no book; build it first");
+  return false;
+}
+
+void RealBookCreateBook(benchmark::State& state) {
+  if (!HaveRealBook(state)) return;
+  RealBook& book = TheRealBook(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(kvx::CreateBook(book.fuzz.app));
+  std::size_t in = 0, out = 0;
+  for (const std::string& name : book.inputs) in += std::filesystem::file_size(name);
+  for (const std::string& name : book.outputs) out += std::filesystem::file_size(name);
+  state.counters["input_bytes"] = static_cast<double>(in);
+  state.counters["output_bytes"] = static_cast<double>(out);
+}
+
+void RealBookReadWriteOnce(benchmark::State& state) {
+  if (!HaveRealBook(state)) return;
+  RealBook& book = TheRealBook(static_cast<int>(state.range(0)));
+  kvx::CreateBook(book.fuzz.app);
+  std::vector<std::string> pages;
+  for (const std::string& name : book.outputs) pages.push_back(kvx::ReadFileBytes(name));
+  for (auto _ : state) {
+    for (const std::string& name : book.inputs) benchmark::DoNotOptimize(kvx::ReadFileBytes(name));
+    for (std::size_t i = 0; i < pages.size(); ++i) kvx::WriteFile(book.outputs[i], pages[i]);
+  }
+}
+
+// Argument 0 is the Texas consultancy, 1 the California retailer.
+BENCHMARK(RealBookCreateBook)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(RealBookReadWriteOnce)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

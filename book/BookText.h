@@ -1,27 +1,20 @@
 #pragma once
-// Small text helpers the book engine shares: case-sensitive substring tests and
-// replacement that never searches inserted text again.
+// Text helpers of the book engine, beside the shared ones: reading codes and walking the
+// lines of a page without copying it.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "shell/Text.h"
+
 namespace kvx {
-
-inline bool Contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
-}
-
-inline bool StartsWith(std::string_view text, std::string_view part) {
-  return text.substr(0, part.size()) == part;
-}
-
-// Replaces every occurrence of from, left to right, continuing after each insertion.
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
 
 // The number at the start of text: blanks skipped, an optional sign, then digits; 0 when
 // there is none. A number beyond 32 bits gives -1, a code that no test knows.
-std::int32_t LeadingCode(std::string_view text);
+inline std::int32_t LeadingCode(std::string_view text) {
+  return LeadingInt32(text).value_or(-1);
+}
 
 // Calls f(line) for each line of text, split as SplitLines splits (at LF, one CR before
 // it dropped; a last line without a line end counts), without copying the text.
@@ -37,8 +30,5 @@ void ForEachLine(std::string_view text, F&& f) {
     start = end + 1;
   }
 }
-
-// & < > and " as HTML entities, for values the user typed.
-std::string EscapeHtml(std::string_view text);
 
 }  // namespace kvx

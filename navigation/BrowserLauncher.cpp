@@ -1,66 +1,19 @@
 #include "navigation/BrowserLauncher.h"
 
 #include <algorithm>
-#include <cctype>
 #include <exception>
 
 #include "shell/App.h"
 #include "shell/Errors.h"
 #include "shell/Files.h"
 #include "shell/Messages.h"
+#include "shell/Text.h"
 
 namespace kvx {
 
 namespace {
 
 constexpr char kQ = '"';
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
-void RemoveAll(std::string& text, const std::string& part) {
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
-    text.erase(at, part.size());
-}
-
-// The number a text starts with, as the runtime reads one: leading blanks, an optional
-// sign, digits; 0 when there is none.
-long LeadingValue(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  long value = 0;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-    value = value * 10 + (text[i] - '0');
-  return negative ? -value : value;
-}
-
-// A file path put into an HTML attribute: the characters that would end or break the
-// attribute are written as entities, which the browser turns back into the path.
-std::string AttributeText(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
 
 bool IsWebAddress(const std::string& address) {
   return address.compare(0, 4, "http") == 0;
@@ -76,13 +29,14 @@ std::string LinkSuffix(const std::string& address, const std::string& stateName)
   const std::string upper = UpperAscii(address);
   if (Contains(upper, "STATCHAP")) {
     std::string suffix = " to " + stateName + " laws chapter";
-    if (Contains(upper, "#NTRO") || Contains(address, "#VI(")) RemoveAll(suffix, " laws");
+    if (Contains(upper, "#NTRO") || Contains(address, "#VI("))
+      suffix = ReplaceAll(suffix, " laws", "");
     return suffix;
   }
   if (Contains(upper, "CHAP")) {
     std::string suffix =
         " to Chapter " + address.substr(std::min<std::size_t>(4, address.size()), 2);
-    if (suffix.back() != '0') RemoveAll(suffix, "0");
+    if (suffix.back() != '0') suffix = ReplaceAll(suffix, "0", "");
     return suffix;
   }
   if (Contains(upper, "APPEND")) {
@@ -97,11 +51,11 @@ std::string WorkaroundPageText(const std::string& pathSpec, const std::string& l
   std::string page;
   page += "<HTML>" + crlf;
   page += "<FONT FACE=" + std::string(1, kQ) + "Arial Black" + kQ + " SIZE=+2>" + crlf;
+  page += "<p align=" + std::string(1, kQ) + "CENTER" + kQ + "> <a href=" + kQ + EscapeHtml(link) +
+          kQ + ">Click here to continue" + suffix + "</a></p><br>" + crlf;
   page += "<p align=" + std::string(1, kQ) + "CENTER" + kQ + "> <a href=" + kQ +
-          AttributeText(link) + kQ + ">Click here to continue" + suffix + "</a></p><br>" + crlf;
-  page += "<p align=" + std::string(1, kQ) + "CENTER" + kQ + "> <a href=" + kQ +
-          AttributeText(pathSpec + "contents.htm") + kQ +
-          ">Or click here for Table of Contents</a>" + crlf;
+          EscapeHtml(pathSpec + "contents.htm") + kQ + ">Or click here for Table of Contents</a>" +
+          crlf;
   page += "</FONT>" + crlf;
   page += "</HTML>" + crlf;
   return page;
@@ -169,7 +123,7 @@ void LaunchBrowser(App& app, const std::string& address) {
 
 std::string TopicTargetToAddress(const std::string& target) {
   const std::string n = target.substr(0, 2);
-  const long number = LeadingValue(n);
+  const std::int32_t number = LeadingInt32(n).value_or(0);
   if (number > 0 && number <= kLastChapter) {
     std::string address = "chap" + n + ".htm";
     if (const std::size_t hash = target.find('#'); hash != std::string::npos)

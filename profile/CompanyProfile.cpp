@@ -1,9 +1,10 @@
 #include "profile/CompanyProfile.h"
 
 #include <cstdint>
-#include <limits>
+#include <optional>
 
 #include "shell/Errors.h"
+#include "shell/Text.h"
 
 namespace kvx {
 
@@ -29,20 +30,9 @@ std::vector<std::string> ProfileLines(const CompanyProfile& p) {
 }
 
 std::int32_t LeadingNumber(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  std::int64_t value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1)
-      Raise(6, "Number too large: " + text.substr(0, 40));
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<std::int32_t>::max())
-    Raise(6, "Number too large: " + text.substr(0, 40));
-  return static_cast<std::int32_t>(value);
+  const std::optional<std::int32_t> value = LeadingInt32(text, " 	");
+  if (!value) Raise(6, "Number too large: " + text.substr(0, 40));
+  return *value;
 }
 
 void SetProfileLine(CompanyProfile& p, int n, const std::string& line) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/Text.h"
+
 namespace kvx {
 
 // The path of an existing file or folder whose last component equals that of fullName
@@ -73,11 +75,5 @@ void CreateFolder(const std::string& fullName);
 // The folder part of a full name, ending in "/"; the name part.
 std::string FolderOf(const std::string& fullName);
 std::string NameOf(const std::string& fullName);
-
-// ASCII-only letter case helpers.
-std::string UpperAscii(std::string text);
-std::string LowerAscii(std::string text);
-bool EqualsIgnoreCase(const std::string& a, const std::string& b);
-std::string TrimSpaces(const std::string& text);
 
 }  // namespace kvx

@@ -3,17 +3,11 @@
 #include "shell/App.h"
 #include "shell/Errors.h"
 #include "shell/Files.h"
+#include "shell/Text.h"
 
 namespace kvx {
 
 namespace {
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos;
-       at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
 
 const char* Meaning(int number) {
   switch (number) {

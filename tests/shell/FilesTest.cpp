@@ -85,12 +85,28 @@ TEST(Files, OnlyPlainNamesArePlain) {
     EXPECT_FALSE(IsPlainFileName(bad)) << bad;
 }
 
-TEST(Files, AsciiCaseOnly) {
+TEST(Text, AsciiCaseOnly) {
   EXPECT_EQ(UpperAscii("abc\xc3\xa9z"), "ABC\xc3\xa9Z");
   EXPECT_TRUE(EqualsIgnoreCase("Acme.Kvx", "ACME.KVX"));
   EXPECT_FALSE(EqualsIgnoreCase("Acme", "Acm"));
   EXPECT_EQ(TrimSpaces("  a b  "), "a b");
   EXPECT_EQ(TrimSpaces("   "), "");
+  EXPECT_EQ(TrimSpaces("\tx\t"), "\tx\t");
+}
+
+TEST(Text, LeadingNumbersStopAtThirtyTwoBits) {
+  EXPECT_EQ(LeadingInt32("  42abc"), 42);
+  EXPECT_EQ(LeadingInt32("+7"), 7);
+  EXPECT_EQ(LeadingInt32("abc"), 0);
+  EXPECT_EQ(LeadingInt32("-"), 0);
+  EXPECT_EQ(LeadingInt32("2147483647"), INT32_MAX);
+  EXPECT_EQ(LeadingInt32("-2147483648"), INT32_MIN);
+  EXPECT_EQ(LeadingInt32("2147483648"), std::nullopt);
+  EXPECT_EQ(LeadingInt32("-2147483649"), std::nullopt);
+  EXPECT_EQ(LeadingInt32(std::string(1000, '9')), std::nullopt);
+  // Tabs count as blanks only where the caller says so.
+  EXPECT_EQ(LeadingInt32("\t5"), 0);
+  EXPECT_EQ(LeadingInt32("\t5", " \t"), 5);
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+// Text helpers every part shares. Letter case is changed for ASCII letters only: names and
+// values the user typed may hold other bytes, which stay as they are.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kvx {
+
+std::string UpperAscii(std::string text);
+std::string LowerAscii(std::string text);
+bool EqualsIgnoreCase(const std::string& a, const std::string& b);
+
+// Removes leading and trailing spaces (spaces only, not tabs).
+std::string TrimSpaces(const std::string& text);
+
+inline bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+inline bool StartsWith(std::string_view text, std::string_view part) {
+  return text.substr(0, part.size()) == part;
+}
+
+// Replaces every occurrence of from, left to right, continuing after each insertion, so
+// inserted text is never searched again.
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
+
+// & < > and " as HTML entities: for values the user typed and for file names put into
+// attributes.
+std::string EscapeHtml(std::string_view text);
+
+// The number text starts with, as the runtime reads one: the given blanks skipped, an
+// optional sign, then digits; 0 when there is none. Empty when it does not fit in 32 bits.
+std::optional<std::int32_t> LeadingInt32(std::string_view text, std::string_view blanks = " ");
+
+}  // namespace kvx

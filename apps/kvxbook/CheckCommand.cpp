@@ -70,8 +70,8 @@ void CheckStateFiles(const std::string& dir, CheckReport& report) {
 // The checks, in the order they run. New checks register here: declare the function
 // (in a header of its own file) and add it to this list.
 const CheckFunction kChecks[] = {
-    CheckTemplates,
-    CheckStateFiles,
+    CheckTemplates,   // every template line
+    CheckStateFiles,  // every state file's anchors
     CheckNavigation,  // last: it runs only when the sources check clean
 };
 

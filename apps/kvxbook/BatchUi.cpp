@@ -8,26 +8,6 @@ namespace kvxbook {
 
 using kvx::Button;
 
-namespace {
-
-const char* ButtonName(Button b) {
-  switch (b) {
-    case kvx::kOk:
-      return "OK";
-    case kvx::kYes:
-      return "Yes";
-    case kvx::kNo:
-      return "No";
-    case kvx::kRetry:
-      return "Retry";
-    case kvx::kCancel:
-      return "Cancel";
-  }
-  return "OK";
-}
-
-}  // namespace
-
 // Each box goes through the automation front end with a script of at most one line:
 // the answer chosen here, or none, so that a question nobody answers ends the batch
 // with "== END" exactly as an automation run would.
@@ -36,7 +16,7 @@ Button BatchUi::ShowMessage(const kvx::MessageBox& box) {
   if (box.buttons == kvx::kOk) {
     answer = "OK";
   } else if (!answers.empty()) {
-    answer = ButtonName(answers.front());
+    answer = kvx::ButtonName(answers.front());
     answers.pop_front();
   }
   std::istringstream line(answer);

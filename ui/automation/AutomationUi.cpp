@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "shell/Text.h"
+
 namespace kvx {
 
 namespace {
@@ -25,6 +27,20 @@ const char* IconName(Icon icon) {
 
 constexpr Button kButtonOrder[] = {kOk, kYes, kNo, kRetry, kCancel};
 
+// Splits "verb rest" at the first blank.
+std::pair<std::string, std::string> Verb(const std::string& line) {
+  const std::size_t blank = line.find(' ');
+  if (blank == std::string::npos) return {LowerAscii(line), {}};
+  return {LowerAscii(line.substr(0, blank)), line.substr(blank + 1)};
+}
+
+bool IsNumber(const std::string& text) {
+  return !text.empty() && text.size() < 9 &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
 const char* ButtonName(Button b) {
   switch (b) {
     case kOk:
@@ -40,26 +56,6 @@ const char* ButtonName(Button b) {
   }
   return "OK";
 }
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
-// Splits "verb rest" at the first blank.
-std::pair<std::string, std::string> Verb(const std::string& line) {
-  const std::size_t blank = line.find(' ');
-  if (blank == std::string::npos) return {Lower(line), {}};
-  return {Lower(line.substr(0, blank)), line.substr(blank + 1)};
-}
-
-bool IsNumber(const std::string& text) {
-  return !text.empty() && text.size() < 9 &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-}  // namespace
 
 std::string ControlLine(const Control& c) {
   switch (c.kind) {
@@ -95,9 +91,9 @@ Button AutomationUi::ShowMessage(const MessageBox& box) {
   script_.Text("text", box.text);
   script_.EndBlock();
   const std::string line = script_.NextLine();
-  if (Lower(line) == "default") return box.defaultButton;
+  if (LowerAscii(line) == "default") return box.defaultButton;
   for (Button b : kButtonOrder)
-    if ((box.buttons & b) && Lower(line) == Lower(ButtonName(b))) return b;
+    if ((box.buttons & b) && LowerAscii(line) == LowerAscii(ButtonName(b))) return b;
   script_.Bad(line);
 }
 
@@ -110,7 +106,7 @@ std::optional<std::string> AutomationUi::Input(const std::string& title, const s
   script_.EndBlock();
   const std::string line = script_.NextLine();
   if (!line.empty() && line[0] == '=') return line.substr(1);
-  if (Lower(line) == "cancel") return std::nullopt;
+  if (LowerAscii(line) == "cancel") return std::nullopt;
   script_.Bad(line);
 }
 
@@ -148,7 +144,7 @@ void AutomationUi::Act(Dialog& dialog, const DialogView& view, const std::string
   };
   if (verb == "click") {
     // "&&" in a caption shows as "&": a script may name it either way.
-    const std::string key = CaptionKey(rest), literal = Lower(rest);
+    const std::string key = CaptionKey(rest), literal = LowerAscii(rest);
     const int i = find([&](const Control& c) {
       using K = Control::Kind;
       const bool clickable = c.kind == K::Button || c.kind == K::Option || c.kind == K::Picture ||

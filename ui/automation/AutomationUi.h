@@ -9,6 +9,9 @@
 
 namespace kvx {
 
+// A button as script lines and blocks name it: "OK", "Yes", "No", "Retry", "Cancel".
+const char* ButtonName(Button b);
+
 class AutomationUi : public Ui {
  public:
   explicit AutomationUi(Script& script) : script_(script) {}

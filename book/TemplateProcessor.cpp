@@ -165,21 +165,24 @@ class Processor {
         {"@Company", company},
         {"@company",
          "<SMALL><FONT FACE=\"Arial Black\" COLOR=\"blue\">" + company + "</FONT></SMALL>"},
-        {"@STATE", UpperAscii(p_.StateName)},
-        {"@State", p_.StateName},
+        // Every other value comes from the data-set file too, which anyone may edit or
+        // send, so it is escaped as well; the values the interview gives hold nothing to
+        // escape and come out as they are.
+        {"@STATE", EscapeHtml(UpperAscii(p_.StateName))},
+        {"@State", EscapeHtml(p_.StateName)},
         {"@county", p_.StateCode == "LA"   ? "parish"
                     : p_.StateCode == "AK" ? "borough"
                                            : "county"},
-        {"@ENTITY", UpperAscii(p_.Entity)},
-        {"@Entity", p_.Entity},
-        {"@EMP", p_.EmployeesText},
+        {"@ENTITY", EscapeHtml(UpperAscii(p_.Entity))},
+        {"@Entity", EscapeHtml(p_.Entity)},
+        {"@EMP", EscapeHtml(p_.EmployeesText)},
         {"@BUSTYPE", EscapeHtml(UpperAscii(p_.BizDescription))},
         {"@Bustype", EscapeHtml(LowerAscii(p_.BizDescription))},
         // The folder keeps its letter case: on a case-sensitive file system a lowered
         // path would lead nowhere.
-        {"@PATHSPEC", c_.pathSpec},
-        {"@GROSS", UpperAscii(p_.Revenues)},
-        {"@Gross", LowerAscii(p_.Revenues)},
+        {"@PATHSPEC", EscapeHtml(c_.pathSpec)},
+        {"@GROSS", EscapeHtml(UpperAscii(p_.Revenues))},
+        {"@Gross", EscapeHtml(LowerAscii(p_.Revenues))},
     };
     std::string result;
     std::size_t i = 0;

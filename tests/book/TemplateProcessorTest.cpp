@@ -49,6 +49,17 @@ TEST(Tokens, ValuesAreNeverSearchedForTokensAgain) {
   EXPECT_EQ("Smith @State @EMP &amp; Co in California\r\n", page.Make({"@Company in @State"}));
 }
 
+TEST(Tokens, EveryValueFromTheDataSetIsEscaped) {
+  Page page;
+  CompanyProfile& p = page.t.app.profile;
+  p.StateName = "<i>Ohio";
+  p.Entity = "LLC\"";
+  p.EmployeesText = "<script>";
+  p.Revenues = "R&D";
+  EXPECT_EQ("&lt;I&gt;OHIO &lt;i&gt;Ohio LLC&quot; LLC&quot; &lt;script&gt; R&amp;D r&amp;d\r\n",
+            page.Make({"@STATE @State @ENTITY @Entity @EMP @GROSS @Gross"}));
+}
+
 TEST(Tokens, CountyFollowsTheStateAndThePathKeepsItsCase) {
   Page page;
   EXPECT_EQ("county /opt/Corvanta Dir/\r\n", page.Make({"@county @PATHSPEC"}));

@@ -179,7 +179,7 @@ class Processor {
         {"@BUSTYPE", EscapeHtml(UpperAscii(p_.BizDescription))},
         {"@Bustype", EscapeHtml(LowerAscii(p_.BizDescription))},
         // The folder keeps its letter case: on a case-sensitive file system a lowered
-        // path would lead nowhere.
+        // path would lead nowhere. A folder name may hold "&" or "<" too, so it is escaped.
         {"@PATHSPEC", EscapeHtml(c_.pathSpec)},
         {"@GROSS", EscapeHtml(UpperAscii(p_.Revenues))},
         {"@Gross", EscapeHtml(LowerAscii(p_.Revenues))},

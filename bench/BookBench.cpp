@@ -11,7 +11,7 @@
 #include "book/LineCodec.h"
 #include "book/TemplateProcessor.h"
 #include "fuzz/FuzzApp.h"
-#include "shell/Files.h"
+#include "base/Files.h"
 
 namespace {
 

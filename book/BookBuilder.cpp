@@ -3,10 +3,10 @@
 #include "book/StateChapter.h"
 #include "book/TemplateProcessor.h"
 #include "profile/DataSets.h"
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
-#include "shell/Messages.h"
+#include "core/App.h"
+#include "core/Trap.h"
+#include "base/Files.h"
+#include "core/Messages.h"
 
 namespace kvx {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/Text.h"
+#include "base/Text.h"
 
 namespace kvx {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "profile/CompanyProfile.h"
-#include "shell/StateTable.h"
+#include "core/StateTable.h"
 
 namespace kvx {
 

@@ -1,10 +1,10 @@
 #include "book/PrintableBook.h"
 
 #include "book/BookText.h"
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
-#include "shell/Messages.h"
+#include "core/App.h"
+#include "base/Errors.h"
+#include "base/Files.h"
+#include "core/Messages.h"
 
 namespace kvx {
 

@@ -4,10 +4,10 @@
 
 #include "book/BookText.h"
 #include "book/LineCodec.h"
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
-#include "shell/Messages.h"
+#include "core/App.h"
+#include "core/Trap.h"
+#include "base/Files.h"
+#include "core/Messages.h"
 
 namespace kvx {
 

@@ -4,7 +4,7 @@
 #include "book/ConditionCodes.h"
 #include "book/LineCodec.h"
 #include "book/TemplateProcessor.h"
-#include "shell/Files.h"
+#include "base/Files.h"
 
 namespace kvx {
 

@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "shell/App.h"
+#include "core/App.h"
 #include "ui/Dialog.h"
 #include "ui/PosixSystem.h"
 

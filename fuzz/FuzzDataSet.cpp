@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
+#include "core/App.h"
 #include "profile/ConvertOldDataNames.h"
 #include "profile/DataSets.h"
-#include "shell/App.h"
 #include "shell/Startup.h"
 #include "ui/automation/AutomationUi.h"
 

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Errors.h"
+#include "base/Files.h"
 #include "book/TemplateProcessor.h"
 #include "fuzz/FuzzApp.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static kvx::fuzz::FuzzApp fuzz;

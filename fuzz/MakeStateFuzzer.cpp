@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Files.h"
 #include "book/StateChapter.h"
 #include "book/TemplateCheck.h"
 #include "fuzz/FuzzApp.h"
-#include "shell/Files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static kvx::fuzz::FuzzApp fuzz;

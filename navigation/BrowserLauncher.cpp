@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <exception>
 
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
-#include "shell/Messages.h"
-#include "shell/Text.h"
+#include "core/App.h"
+#include "base/Errors.h"
+#include "base/Files.h"
+#include "core/Messages.h"
+#include "base/Text.h"
 
 namespace kvx {
 

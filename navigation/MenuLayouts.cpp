@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "navigation/PictureMenus.h"
-#include "shell/Files.h"
+#include "base/Files.h"
 
 namespace kvx {
 

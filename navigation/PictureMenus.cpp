@@ -4,7 +4,7 @@
 
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
-#include "shell/App.h"
+#include "core/App.h"
 
 namespace kvx {
 

@@ -1,9 +1,9 @@
 #include "navigation/TopicIndex.h"
 
 #include "navigation/BrowserLauncher.h"
-#include "shell/App.h"
-#include "shell/Files.h"
-#include "shell/StateTable.h"
+#include "core/App.h"
+#include "base/Files.h"
+#include "core/StateTable.h"
 
 namespace kvx {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "shell/Errors.h"
-#include "shell/Text.h"
+#include "base/Errors.h"
+#include "base/Text.h"
 
 namespace kvx {
 

@@ -1,9 +1,9 @@
 #include "profile/ConvertOldDataNames.h"
 
 #include "profile/DataSets.h"
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
+#include "core/App.h"
+#include "core/Trap.h"
+#include "base/Files.h"
 
 namespace kvx {
 

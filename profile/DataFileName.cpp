@@ -1,8 +1,8 @@
 #include "profile/DataFileName.h"
 
-#include "shell/App.h"
-#include "shell/Files.h"
-#include "shell/Messages.h"
+#include "core/App.h"
+#include "base/Files.h"
+#include "core/Messages.h"
 
 namespace kvx {
 

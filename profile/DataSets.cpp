@@ -2,10 +2,10 @@
 
 #include <random>
 
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
-#include "shell/Messages.h"
+#include "core/App.h"
+#include "core/Trap.h"
+#include "base/Files.h"
+#include "core/Messages.h"
 
 namespace kvx {
 

@@ -2,8 +2,8 @@
 
 #include "profile/DataFileName.h"
 #include "profile/DataSets.h"
-#include "shell/App.h"
-#include "shell/Messages.h"
+#include "core/App.h"
+#include "core/Messages.h"
 
 namespace kvx {
 

@@ -2,9 +2,9 @@
 
 #include "book/BookBuilder.h"
 #include "book/StateChapter.h"
+#include "core/App.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
-#include "shell/App.h"
 
 namespace kvx {
 

@@ -2,13 +2,13 @@
 
 #include <unistd.h>
 
+#include "base/Files.h"
 #include "book/BookFiles.h"
+#include "core/App.h"
+#include "core/Messages.h"
+#include "core/Trap.h"
 #include "profile/ConvertOldDataNames.h"
 #include "profile/DataSets.h"
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
-#include "shell/Messages.h"
 
 namespace kvx {
 

@@ -1,9 +1,13 @@
 // kvx: the main program. With KVX_SCRIPT set it runs windowless in automation mode.
+// main wires the parts of the program together and enters; the front ends know nothing
+// of the parts.
 
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
+#include "core/App.h"
+#include "shell/Connect.h"
 #include "shell/Startup.h"
 #include "ui/automation/RunScripted.h"
 #ifdef KVX_HAS_GUI
@@ -13,7 +17,11 @@
 int main(int argc, char** argv) {
   std::string tail;
   for (int i = 1; i < argc; ++i) tail += (i > 1 ? " " : "") + std::string(argv[i]);
-  const auto program = [&tail](kvx::App& app) { kvx::ProgramEntry(app, tail); };
+  const auto program = [&tail](kvx::Ui& ui, kvx::System& system) {
+    kvx::App app(ui, system);
+    kvx::ConnectParts(app);
+    kvx::ProgramEntry(app, tail);
+  };
   if (const char* script = std::getenv("KVX_SCRIPT"); script && *script)
     return kvx::RunScripted(script, program);
 #ifdef KVX_HAS_GUI

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "shell/App.h"
+#include "core/App.h"
 #include "ui/automation/AutomationUi.h"
 #include "ui/automation/Script.h"
 

@@ -5,10 +5,10 @@
 #include "BatchUi.h"
 #include "Commands.h"
 #include "LoadProgramFolder.h"
+#include "base/Errors.h"
+#include "base/Files.h"
 #include "book/BookBuilder.h"
 #include "book/PrintableBook.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
 
 namespace kvxbook {
 

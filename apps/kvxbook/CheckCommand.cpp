@@ -7,11 +7,11 @@
 
 #include "Commands.h"
 #include "NavigationCheck.h"
+#include "base/Errors.h"
+#include "base/Files.h"
 #include "book/BookBuilder.h"
 #include "book/TemplateCheck.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
-#include "shell/StateTable.h"
+#include "core/StateTable.h"
 
 namespace kvxbook {
 

@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "base/Errors.h"
+#include "base/Files.h"
 #include "book/LineCodec.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
 
 namespace kvxbook {
 

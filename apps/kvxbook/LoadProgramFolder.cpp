@@ -4,10 +4,10 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "base/Errors.h"
+#include "base/Files.h"
+#include "core/App.h"
 #include "profile/CompanyProfile.h"
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
 
 namespace kvxbook {
 

@@ -10,14 +10,14 @@
 #include <tuple>
 #include <vector>
 
+#include "base/Errors.h"
+#include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "core/App.h"
+#include "core/StateTable.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/PictureMenus.h"
 #include "navigation/TopicIndex.h"
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
-#include "shell/StateTable.h"
 #include "ui/automation/AutomationUi.h"
 
 namespace kvxbook {

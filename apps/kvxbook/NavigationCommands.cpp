@@ -7,11 +7,11 @@
 #include "BatchUi.h"
 #include "Commands.h"
 #include "LoadProgramFolder.h"
+#include "base/Files.h"
+#include "core/StateTable.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/PictureMenus.h"
 #include "navigation/TopicIndex.h"
-#include "shell/Files.h"
-#include "shell/StateTable.h"
 #include "ui/automation/AutomationUi.h"
 
 namespace kvxbook {

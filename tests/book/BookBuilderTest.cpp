@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
+#include "base/Files.h"
 #include "book/BookBuilder.h"
 #include "profile/CompanyProfile.h"
-#include "shell/Files.h"
 #include "tests/book/BookFixture.h"
 
 namespace kvx::test {

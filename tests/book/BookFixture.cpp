@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
+#include "base/Files.h"
 #include "book/BookBuilder.h"
 #include "book/LineCodec.h"
 #include "profile/CompanyProfile.h"
-#include "shell/Files.h"
 
 namespace kvx::test {
 

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "book/ConditionCodes.h"
+#include "core/StateTable.h"
 #include "profile/CompanyProfile.h"
-#include "shell/StateTable.h"
 
 namespace kvx {
 namespace {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/Files.h"
 #include "book/BookBuilder.h"
-#include "shell/Files.h"
 #include "tests/book/BookFixture.h"
 
 namespace kvx::test {

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Files.h"
 #include "book/BookText.h"
 #include "book/LineCodec.h"
 #include "book/StateChapter.h"
 #include "book/TemplateProcessor.h"
-#include "shell/Files.h"
 #include "tests/book/BookFixture.h"
 
 namespace kvx::test {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <set>
 
+#include "base/Files.h"
 #include "book/BookFiles.h"
-#include "shell/Files.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TestApp.h"
 

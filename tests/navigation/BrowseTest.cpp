@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/Files.h"
 #include "navigation/BrowserCommand.h"
-#include "shell/Files.h"
 #include "tests/support/TestApp.h"
 #include "ui/qt/QtSystem.h"
 

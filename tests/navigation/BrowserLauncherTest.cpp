@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/App.h"
 #include "navigation/BrowserLauncher.h"
-#include "shell/App.h"
 #include "tests/support/TestApp.h"
 
 namespace kvx {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <map>
 
+#include "base/Files.h"
 #include "book/TemplateProcessor.h"
-#include "shell/Files.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TestApp.h"
 

@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "core/App.h"
 #include "navigation/PictureMenus.h"
-#include "shell/App.h"
 #include "tests/support/TestApp.h"
 #include "ui/qt/PictureMenuView.h"
 #include "ui/qt/QtUi.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/App.h"
 #include "navigation/PictureMenus.h"
-#include "shell/App.h"
 #include "tests/support/TestApp.h"
 
 namespace kvx {

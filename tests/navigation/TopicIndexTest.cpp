@@ -4,11 +4,11 @@
 #include <map>
 #include <set>
 
+#include "base/Files.h"
+#include "core/App.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/PictureMenus.h"
 #include "navigation/TopicIndex.h"
-#include "shell/App.h"
-#include "shell/Files.h"
 #include "tests/support/TestApp.h"
 
 namespace kvx {

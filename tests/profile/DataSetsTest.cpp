@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/Files.h"
 #include "profile/DataSets.h"
-#include "shell/Files.h"
 #include "tests/support/TestApp.h"
 
 namespace kvx {

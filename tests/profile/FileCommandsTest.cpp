@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "base/Files.h"
 #include "profile/DataSets.h"
 #include "profile/FileCommands.h"
-#include "shell/Files.h"
 #include "tests/support/TestApp.h"
 
 namespace kvx {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <functional>
 
-#include "shell/Errors.h"
-#include "shell/Files.h"
+#include "base/Errors.h"
+#include "base/Files.h"
 #include "tests/support/TestApp.h"
 
 namespace kvx {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "shell/Errors.h"
-#include "shell/Messages.h"
-#include "shell/StateTable.h"
+#include "core/Messages.h"
+#include "core/StateTable.h"
+#include "core/Trap.h"
 #include "tests/support/TestApp.h"
 
 namespace kvx {

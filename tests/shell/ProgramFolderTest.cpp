@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "shell/Files.h"
+#include "base/Files.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TestApp.h"
 

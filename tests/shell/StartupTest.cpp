@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Files.h"
+#include "base/Files.h"
 #include "shell/Startup.h"
 #include "tests/support/TestApp.h"
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/Files.h"
 #include "book/BookFiles.h"
-#include "shell/Files.h"
 
 namespace kvx::test {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/App.h"
+#include "core/App.h"
 #include "ui/automation/AutomationUi.h"
 
 namespace kvx::test {

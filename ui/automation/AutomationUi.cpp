@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "shell/Text.h"
+#include "base/Text.h"
 
 namespace kvx {
 

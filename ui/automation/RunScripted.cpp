@@ -4,13 +4,11 @@
 #include <fstream>
 #include <iostream>
 
-#include "shell/App.h"
-#include "shell/Connect.h"
 #include "ui/automation/AutomationUi.h"
 
 namespace kvx {
 
-int RunScripted(const std::string& scriptPath, const std::function<void(App&)>& program) {
+int RunScripted(const std::string& scriptPath, const std::function<void(Ui&, System&)>& program) {
   std::ifstream file;
   if (scriptPath != "-") {
     file.open(scriptPath);
@@ -26,10 +24,8 @@ int RunScripted(const std::string& scriptPath, const std::function<void(App&)>& 
   const bool printerMissing = printer && std::string(printer) == "none";
   AutomationUi ui(script);
   AutomationSystem system(script, printerMissing);
-  App app(ui, system);
-  ConnectParts(app);
   try {
-    program(app);
+    program(ui, system);
   } catch (const ScriptEnded& end) {
     return end.status;
   }

@@ -8,9 +8,9 @@
 #include <QUrl>
 #include <cstdlib>
 
+#include "base/Errors.h"
+#include "base/Files.h"
 #include "navigation/BrowserCommand.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
 
 namespace kvx {
 

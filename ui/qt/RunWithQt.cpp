@@ -5,25 +5,21 @@
 #include <exception>
 #include <iostream>
 
-#include "shell/App.h"
-#include "shell/Connect.h"
 #include "ui/qt/PictureMenuView.h"
 #include "ui/qt/QtSystem.h"
 #include "ui/qt/QtUi.h"
 
 namespace kvx {
 
-int RunWithQt(int argc, char** argv, const std::function<void(App&)>& program) {
+int RunWithQt(int argc, char** argv, const std::function<void(Ui&, System&)>& program) {
   QApplication application(argc, argv);
   application.setApplicationName("Corvanta");
   application.setQuitOnLastWindowClosed(false);
   QtUi ui;
   RegisterPictureMenuViews(ui);
   QtSystem system;
-  App app(ui, system);
-  ConnectParts(app);
   try {
-    program(app);
+    program(ui, system);
   } catch (const std::exception& e) {
     // Every procedure traps its own errors; this is the last guard so that nothing
     // escapes into Qt.

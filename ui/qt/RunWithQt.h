@@ -4,9 +4,10 @@
 
 namespace kvx {
 
-struct App;
+class Ui;
+class System;
 
-// Runs program(app) with the Qt front end; returns the exit status.
-int RunWithQt(int argc, char** argv, const std::function<void(App&)>& program);
+// Runs program(ui, system) with the Qt front end; returns the exit status.
+int RunWithQt(int argc, char** argv, const std::function<void(Ui&, System&)>& program);
 
 }  // namespace kvx

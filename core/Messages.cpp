@@ -1,9 +1,9 @@
-#include "shell/Messages.h"
+#include "core/Messages.h"
 
-#include "shell/App.h"
-#include "shell/Errors.h"
-#include "shell/Files.h"
-#include "shell/Text.h"
+#include "base/Files.h"
+#include "base/Text.h"
+#include "core/App.h"
+#include "core/Trap.h"
 
 namespace kvx {
 

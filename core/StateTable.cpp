@@ -1,6 +1,6 @@
-#include "shell/StateTable.h"
+#include "core/StateTable.h"
 
-#include "shell/Files.h"
+#include "base/Files.h"
 
 namespace kvx {
 

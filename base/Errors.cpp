@@ -1,4 +1,4 @@
-#include "shell/Errors.h"
+#include "base/Errors.h"
 
 #include <exception>
 #include <new>

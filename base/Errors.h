@@ -2,14 +2,15 @@
 // The program's own run-time error: an error number as the error report knows them and
 // a diagnostic text saying what the procedure was doing.
 
+#include <exception>
 #include <string>
-#include <string_view>
 
 namespace kvx {
 
-struct App;
-
-struct KvxError {
+struct KvxError : std::exception {
+  KvxError() = default;
+  KvxError(int number, std::string diag) : number(number), diag(std::move(diag)) {}
+  const char* what() const noexcept override { return diag.c_str(); }
   int number = 0;
   std::string diag;
 };
@@ -35,26 +36,5 @@ enum ErrorNumber : int {
 // std::exception) to an error number and diagnostic. Anything else is rethrown: the
 // automation front end ends a run by throwing its own type through every trap.
 KvxError CurrentError();
-
-// Runs a procedure body inside its error trap: a run-time error is reported through
-// ReportError under the procedure's name and the procedure returns. Returns true when
-// the body ran to its end.
-template <class Body>
-bool Trap(App& app, std::string_view name, Body&& body);
-
-void ReportError(App& app, int number, std::string_view name, const std::string& diag);
-
-template <class Body>
-bool Trap(App& app, std::string_view name, Body&& body) {
-  KvxError error;
-  try {
-    body();
-    return true;
-  } catch (...) {
-    error = CurrentError();
-  }
-  ReportError(app, error.number, name, error.diag);
-  return false;
-}
 
 }  // namespace kvx

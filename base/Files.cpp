@@ -1,4 +1,4 @@
-#include "shell/Files.h"
+#include "base/Files.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "shell/Errors.h"
+#include "base/Errors.h"
 
 namespace fs = std::filesystem;
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
+#include "core/StateTable.h"
 #include "navigation/NavigationState.h"
 #include "profile/CompanyProfile.h"
-#include "shell/StateTable.h"
 #include "ui/System.h"
 #include "ui/Ui.h"
 

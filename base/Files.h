@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Text.h"
+#include "base/Text.h"
 
 namespace kvx {
 

@@ -23,7 +23,7 @@ bool CreateBook(App& app) {
   if (p.DataComplete != "Y" && s.Generic != "Y") {
     app.ui.ShowMessage(Box(
         s.ProgName, "Company data is incomplete: Click on 'OK' to begin interview.", Icon::Stop));
-    if (app.hooks.interview) app.hooks.interview(app, 2);
+    app.hooks.interview(app, 2);
     return false;
   }
   StateChapterCache cache;

@@ -231,10 +231,7 @@ void ViewBookFile(App& app) {
     QuickMessage(app, "Printable file not created yet or not found at " + target);
     return;
   }
-  if (app.hooks.openBookLocation)
-    app.hooks.openBookLocation(app, target);
-  else
-    app.system.Browse(target);
+  app.hooks.openBookLocation(app, target);
 }
 
 void CopyBookImages(App& app, const std::string& folder) {

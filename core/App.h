@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 #include "core/StateTable.h"
@@ -35,17 +36,41 @@ struct Session {
 
 struct App;
 
-// Steps of other parts of the program that start-up and the file commands call. Each is
-// empty until the part that owns it connects it; an empty hook does nothing.
+// A step of another part of the program, connected by the program's wiring
+// (ConnectParts). Calling one that nobody connected is a fault of the wiring: it fails
+// loudly, as a run-time error naming the step, instead of quietly doing nothing.
+template <class Signature>
+class Hook;
+
+template <class Result, class... Args>
+class Hook<Result(Args...)> {
+ public:
+  explicit Hook(const char* name) : name_(name) {}
+  Hook& operator=(std::function<Result(Args...)> step) {
+    step_ = std::move(step);
+    return *this;
+  }
+  explicit operator bool() const { return static_cast<bool>(step_); }
+  Result operator()(Args... args) const {
+    if (!step_) throw std::logic_error(std::string("the step ") + name_ + " is not connected");
+    return step_(std::forward<Args>(args)...);
+  }
+
+ private:
+  const char* name_;
+  std::function<Result(Args...)> step_;
+};
+
+// Steps of other parts of the program that start-up and the commands call.
 struct Hooks {
-  std::function<void(App&)> runMainWindow;
-  std::function<void(App&, int copyMode)> selectState;  // the selection dialog, state mode
-  std::function<void(App&, int interviewMode)> interview;
-  std::function<void(App&)> createBook;
-  std::function<int(App&)> stateChapterNumber;  // 0 when no chapter is built
-  std::function<void(App&)> loadTopicIndex;
-  std::function<void(App&)> dataSetDialog;
-  std::function<void(App&, const std::string& address)> openBookLocation;  // a Chapter address
+  Hook<void(App&)> runMainWindow{"runMainWindow"};
+  Hook<void(App&, int copyMode)> selectState{"selectState"};  // the selection dialog, state mode
+  Hook<void(App&, int interviewMode)> interview{"interview"};
+  Hook<void(App&)> createBook{"createBook"};
+  Hook<int(App&)> stateChapterNumber{"stateChapterNumber"};  // 0 when no chapter is built
+  Hook<void(App&)> loadTopicIndex{"loadTopicIndex"};
+  Hook<void(App&)> dataSetDialog{"dataSetDialog"};
+  Hook<void(App&, const std::string& address)> openBookLocation{"openBookLocation"};
 };
 
 struct App {

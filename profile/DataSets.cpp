@@ -60,7 +60,7 @@ bool LoadDataSet(App& app, int mode) {
 
     bool changed = false;
     if (mode == 1 || mode == 2) {
-      const int built = app.hooks.stateChapterNumber ? app.hooks.stateChapterNumber(app) : 0;
+      const int built = app.hooks.stateChapterNumber(app);
       if (built >= 1 && built <= kStateCount) {
         const std::string& row = app.states.States[built];
         if (RowCode(row) != p.StateCode) {
@@ -71,7 +71,7 @@ bool LoadDataSet(App& app, int mode) {
       }
     }
     if (changed && !Exist(app.Path("GENERIC.TXT"))) SaveDataSet(app, s.DataFile);
-    if (app.hooks.loadTopicIndex) app.hooks.loadTopicIndex(app);
+    app.hooks.loadTopicIndex(app);
   });
 }
 

@@ -18,7 +18,7 @@ constexpr const char* kGenericRefusal =
 void NewDataFile(App& app) {
   app.session.NewFileName.clear();
   app.ui.HideMainWindow(kMainWindow);
-  if (app.hooks.interview) app.hooks.interview(app, 2);
+  app.hooks.interview(app, 2);
   app.ui.ShowMainWindow(kMainWindow);
 }
 
@@ -27,7 +27,7 @@ void OpenDataFile(App& app) {
   const std::string before = s.DataFile;
   app.ui.HideMainWindow(kMainWindow);
   s.DataSetChosen = 0;
-  if (app.hooks.dataSetDialog) app.hooks.dataSetDialog(app);
+  app.hooks.dataSetDialog(app);
   const bool generic = s.Generic == "Y";
   if ((s.DataFile == before && !generic) || (generic && s.DataSetChosen != 1)) {
     app.ui.ShowMainWindow(kMainWindow);
@@ -37,7 +37,7 @@ void OpenDataFile(App& app) {
   s.Generic = "N";
   LoadDataSet(app, 2);
   SaveDataSet(app, s.DataFile);
-  if (app.hooks.createBook) app.hooks.createBook(app);
+  app.hooks.createBook(app);
   app.ui.ShowMainWindow(kMainWindow);
   s.QuitFlag = 1;
 }

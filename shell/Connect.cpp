@@ -3,14 +3,26 @@
 #include "book/BookBuilder.h"
 #include "book/StateChapter.h"
 #include "core/App.h"
+#include "core/Trap.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
 
 namespace kvx {
 
+namespace {
+
+// A command whose window is still being built says so plainly instead of doing nothing.
+void NotAvailableYet(App& app, const std::string& what) {
+  app.ui.ShowMessage(Box(app.session.ProgName, what + " is not available in this release yet.",
+                         Icon::Information));
+}
+
+}  // namespace
+
 void ConnectParts(App& app) {
-  // The main window, the selection dialogs and the interview connect here as they are built; until
-  // then their hooks stay empty and start-up ends after restoring the session.
+  app.ui.reportError = [&app](int number, const std::string& where, const std::string& diag) {
+    ReportError(app, number, where, diag);
+  };
   app.hooks.createBook = [](App& a) { CreateBook(a); };
   app.hooks.stateChapterNumber = [](App& a) { return StateChapterNumber(a); };
   app.hooks.loadTopicIndex = [](App& a) { LoadTopicIndex(a); };
@@ -18,6 +30,10 @@ void ConnectParts(App& app) {
     a.nav.ChapterAddress = address;
     OpenBookLocation(a);
   };
+  app.hooks.runMainWindow = [](App&) {};  // the main window connects here next
+  app.hooks.selectState = [](App& a, int) { NotAvailableYet(a, "Choosing a state"); };
+  app.hooks.interview = [](App& a, int) { NotAvailableYet(a, "The company interview"); };
+  app.hooks.dataSetDialog = [](App& a) { NotAvailableYet(a, "Opening a saved data set"); };
 }
 
 }  // namespace kvx

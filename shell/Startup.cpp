@@ -99,7 +99,7 @@ void Startup(App& app, int /*mode*/) {
     }
 
     for (;;) {
-      if (app.hooks.selectState) app.hooks.selectState(app, 1);
+      app.hooks.selectState(app, 1);
       if (s.QuitFlag == -1) return;
       if (ValidState(app)) break;
       const Button answer =
@@ -118,7 +118,7 @@ void Startup(App& app, int /*mode*/) {
       app.profile.StateName.clear();
       return;
     }
-    if (app.hooks.interview) app.hooks.interview(app, 1);
+    app.hooks.interview(app, 1);
   });
 }
 
@@ -138,7 +138,7 @@ void ProgramEntry(App& app, const std::string& tail) {
   if (s.QuitFlag == -1 || !ValidState(app)) return;
   do {
     s.QuitFlag = 0;
-    if (app.hooks.runMainWindow) app.hooks.runMainWindow(app);
+    app.hooks.runMainWindow(app);
   } while (s.QuitFlag == 1);
 }
 

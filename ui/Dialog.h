@@ -14,28 +14,50 @@ struct Rect {
 };
 
 struct Control {
-  enum class Kind { Label, Picture, Button, Option, Field, List, Menu, Group };
+  enum class Kind {
+    Label,     // text, possibly of several lines; clickable labels report clicks
+    Picture,   // a bitmap resource, by name
+    Button,
+    Option,    // an option (radio) button
+    Field,     // an editable text field
+    List,      // a list box
+    DropDown,  // a drop-down list that cannot be edited; automation writes it as a list
+    Box,       // a read-only text box of several lines
+    Menu,      // one item of the main window's menu bar
+    Group,     // a frame with a caption; the controls inside it follow
+  };
   Kind kind = Kind::Label;
   std::string text;  // caption, label text, field text, picture resource, menu caption
   Rect rect;
   bool enabled = true;
+  bool visible = true;  // hidden controls keep their place in the list but are not shown
   bool isDefault = false;
   bool checked = false;
-  bool clickable = false;         // labels and pictures that report clicks
-  std::vector<std::string> rows;  // list rows
-  int selected = -1;              // selected row, from 0; -1 for none
+  bool clickable = false;  // labels and pictures that report clicks
+  bool framed = false;     // labels drawn with a thin frame
+  bool digitsOnly = false;  // fields that take digits only
+  bool multiLine = false;   // fields of several lines
+  std::vector<std::string> rows;  // list rows, exactly as the dialog holds them
+  // What a window shows for each row when it differs from the row itself (for example
+  // rows that carry a code after their name); empty means the rows as they are.
+  std::vector<std::string> shownRows;
+  int selected = -1;  // selected row, from 0; -1 for none
   int menuId = 0;
+  std::string menu;  // the menu an item belongs to ("&File"); a caption "-" is a separator
   std::uint32_t foreground = 0x000000;  // RGB
   std::uint32_t background = 0xFFFFFF;
   int fontPoints = 0;  // 0: the dialog font
   bool bold = false;
+  bool centred = false;  // label text centred in its frame
 };
 
 struct DialogView {
   std::string name;  // the name automation scripts know it by
   std::string title;
-  int width = 0, height = 0;  // dialog units
+  int width = 0, height = 0;  // dialog units; windows are never resized
   std::uint32_t background = 0xF0F0F0;
+  std::string icon = "PROGRAM";  // the window's icon resource
+  bool minimizeBox = false;
   std::vector<Control> controls;  // in the order shown: top to bottom, left to right
 };
 
@@ -49,6 +71,7 @@ class Dialog {
   virtual void DoubleClick(int control, int row) { Select(control, row); }
   virtual void Type(int /*control*/, const std::string& /*text*/) {}
   virtual void Menu(int /*id*/) {}
+  // "F1" (help) and "Enter" (when no button is the default, which Enter presses).
   virtual void Key(const std::string& /*key*/) {}
   virtual void Close() = 0;
   virtual bool Finished() const = 0;

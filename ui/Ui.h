@@ -3,8 +3,11 @@
 // running a dialog, hiding and showing the main window. The automation front end and
 // the Qt front end implement it; the logic never sees either.
 
+#include <functional>
 #include <optional>
 #include <string>
+
+#include "base/Errors.h"
 
 namespace kvx {
 
@@ -42,6 +45,21 @@ class Ui {
   virtual void RunDialog(Dialog& dialog) = 0;
   virtual void HideMainWindow(const std::string& name) = 0;
   virtual void ShowMainWindow(const std::string& name) = 0;
+
+  // Every front end hands a user's action to its dialog through here. A run-time error
+  // that escapes the action is reported and the program goes on: it must never unwind
+  // through a window system's event dispatch. The program connects the report (the
+  // uniform error report, under the dialog's name); unconnected, the error goes on up.
+  void Deliver(const std::string& dialogName, const std::function<void()>& action) {
+    try {
+      action();
+    } catch (...) {
+      const KvxError error = CurrentError();  // a front end's own stop passes through
+      if (!reportError) throw;
+      reportError(error.number, dialogName, error.diag);
+    }
+  }
+  std::function<void(int number, const std::string& where, const std::string& diag)> reportError;
 };
 
 // Convenience for the many plain notices of the program.

@@ -6,6 +6,7 @@
 
 #include "base/Files.h"
 #include "book/BookFiles.h"
+#include "shell/Connect.h"
 
 namespace kvx::test {
 
@@ -27,6 +28,7 @@ TestApp::TestApp(const std::string& script)
       system(script_, folder_.path()),
       app(ui_, system) {
   LoadStateTable(app.states);
+  ConnectParts(app);  // the wiring the programs have, so tests run it too
 }
 
 int TestApp::Run(const std::function<void(App&)>& program) {

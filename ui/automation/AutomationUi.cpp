@@ -72,9 +72,12 @@ std::string ControlLine(const Control& c) {
     case Control::Kind::Menu:
       return "menu " + std::to_string(c.menuId) + ": " + c.text;
     case Control::Kind::List:
+    case Control::Kind::DropDown:
       return "list: " + std::to_string(c.rows.size()) + " rows";
+    case Control::Kind::Box:
+      return "box:";
     case Control::Kind::Group:
-      break;
+      return "group: " + c.text;
   }
   return {};
 }
@@ -114,16 +117,18 @@ void AutomationUi::WriteDialog(const DialogView& view) {
   script_.Header("DIALOG " + view.name);
   script_.Key("title", view.title);
   for (const Control& c : view.controls) {
+    if (!c.visible) continue;
     const std::string line = ControlLine(c);
-    if (line.empty()) continue;
     if (c.kind == Control::Kind::Label || c.kind == Control::Kind::Field) {
-      // A label of several lines is written as a text.
+      // A label or field of several lines is written as a text.
       const std::size_t colon = line.find(": ");
       script_.Text(line.substr(0, colon), line.substr(colon + 2));
       continue;
     }
     script_.Line(line);
-    if (c.kind == Control::Kind::List)
+    if (c.kind == Control::Kind::Box)
+      for (const std::string& boxLine : SplitText(c.text)) script_.Line("  " + boxLine);
+    if (c.kind == Control::Kind::List || c.kind == Control::Kind::DropDown)
       for (std::size_t i = 0; i < c.rows.size(); ++i)
         script_.Line("  " + std::to_string(i + 1) + (static_cast<int>(i) == c.selected ? "*" : "") +
                      ": " + c.rows[i]);
@@ -139,9 +144,10 @@ void AutomationUi::Act(Dialog& dialog, const DialogView& view, const std::string
   const auto& controls = view.controls;
   auto find = [&](auto&& match) -> int {
     for (std::size_t i = 0; i < controls.size(); ++i)
-      if (match(controls[i])) return static_cast<int>(i);
+      if (controls[i].visible && match(controls[i])) return static_cast<int>(i);
     return -1;
   };
+  auto deliver = [&](auto&& action) { Deliver(view.name, action); };
   if (verb == "click") {
     // "&&" in a caption shows as "&": a script may name it either way.
     const std::string key = CaptionKey(rest), literal = LowerAscii(rest);
@@ -152,11 +158,13 @@ void AutomationUi::Act(Dialog& dialog, const DialogView& view, const std::string
       return clickable && c.enabled && (CaptionKey(c.text) == key || CaptionKey(c.text) == literal);
     });
     if (i < 0) script_.Bad(line);
-    dialog.Click(i);
+    deliver([&] { dialog.Click(i); });
     return;
   }
   if (verb == "select" || verb == "double-click") {
-    const int list = find([](const Control& c) { return c.kind == Control::Kind::List; });
+    const int list = find([](const Control& c) {
+      return c.kind == Control::Kind::List || c.kind == Control::Kind::DropDown;
+    });
     if (list < 0 || !controls[list].enabled) script_.Bad(line);
     const auto& rows = controls[list].rows;
     int row = -1;
@@ -169,16 +177,16 @@ void AutomationUi::Act(Dialog& dialog, const DialogView& view, const std::string
     }
     if (row < 0) script_.Bad(line);
     if (verb == "select")
-      dialog.Select(list, row);
+      deliver([&] { dialog.Select(list, row); });
     else
-      dialog.DoubleClick(list, row);
+      deliver([&] { dialog.DoubleClick(list, row); });
     return;
   }
   if (verb == "type") {
     const int field =
         find([](const Control& c) { return c.kind == Control::Kind::Field && c.enabled; });
     if (field < 0) script_.Bad(line);
-    dialog.Type(field, rest);
+    deliver([&] { dialog.Type(field, rest); });
     return;
   }
   if (verb == "menu") {
@@ -187,15 +195,15 @@ void AutomationUi::Act(Dialog& dialog, const DialogView& view, const std::string
              c.menuId == std::atoi(rest.c_str());
     });
     if (item < 0) script_.Bad(line);
-    dialog.Menu(controls[item].menuId);
+    deliver([&] { dialog.Menu(controls[item].menuId); });
     return;
   }
   if (verb == "key" && rest == "F1") {
-    dialog.Key("F1");
+    deliver([&] { dialog.Key("F1"); });
     return;
   }
   if (verb == "close" && rest.empty()) {
-    dialog.Close();
+    deliver([&] { dialog.Close(); });
     return;
   }
   script_.Bad(line);

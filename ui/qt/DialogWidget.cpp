@@ -114,7 +114,9 @@ void DialogWidget::Build() {
         break;
       }
       case Control::Kind::Menu:
-        break;  // menus belong to the main window's own view
+      case Control::Kind::DropDown:
+      case Control::Kind::Box:
+        break;
     }
     widgets_.push_back(w);
     if (w) {

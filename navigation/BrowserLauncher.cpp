@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <exception>
 
-#include "core/App.h"
 #include "base/Errors.h"
 #include "base/Files.h"
-#include "core/Messages.h"
 #include "base/Text.h"
+#include "core/App.h"
+#include "core/Messages.h"
 
 namespace kvx {
 

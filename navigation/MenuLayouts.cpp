@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "navigation/PictureMenus.h"
 #include "base/Files.h"
+#include "navigation/PictureMenus.h"
 
 namespace kvx {
 
@@ -48,6 +48,7 @@ Control Heading(std::string text, int x, int width) {
   c.rect = Rect{x, 142, width, kHeadingHeight};
   c.background = kTaxBlue;
   c.bold = true;
+  c.centred = true;
   return c;
 }
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/App.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
-#include "core/App.h"
 
 namespace kvx {
 
@@ -24,6 +24,8 @@ PictureMenu::PictureMenu(App& app, int form)
     item.control.rect = label.rect;
     item.control.background = label.background;
     item.control.clickable = true;
+    item.control.framed = true;
+    item.control.centred = true;
     item.label = static_cast<int>(i);
     items_.push_back(item);
   }
@@ -47,6 +49,7 @@ DialogView PictureMenu::Describe() const {
   view.width = layout_.width;
   view.height = layout_.height;
   view.background = layout_.background;
+  view.minimizeBox = layout_.name != "FORM9";
   for (const Item& item : items_) view.controls.push_back(item.control);
   return view;
 }

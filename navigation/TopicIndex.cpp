@@ -1,9 +1,9 @@
 #include "navigation/TopicIndex.h"
 
-#include "navigation/BrowserLauncher.h"
-#include "core/App.h"
 #include "base/Files.h"
+#include "core/App.h"
 #include "core/StateTable.h"
+#include "navigation/BrowserLauncher.h"
 
 namespace kvx {
 

@@ -14,7 +14,7 @@
 #include "core/App.h"
 #include "navigation/PictureMenus.h"
 #include "tests/support/TestApp.h"
-#include "ui/qt/PictureMenuView.h"
+#include "ui/qt/DialogWidget.h"
 #include "ui/qt/QtUi.h"
 
 namespace kvx {
@@ -47,7 +47,7 @@ TEST(PictureMenuView, EveryMenuShowsItsPictureAndOpensAClickedTopic) {
   for (int form = kFirstMenu; form <= kLastMenu; ++form) {
     OhioApp s;
     PictureMenu menu(s.t.app, form);
-    PictureMenuView view(menu);
+    DialogWidget view(menu, s.t.app.ui);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     const MenuLayout& layout = menu.Layout();
@@ -76,14 +76,13 @@ TEST(PictureMenuView, EveryMenuShowsItsPictureAndOpensAClickedTopic) {
 TEST(PictureMenuView, EntityAddressAndRegisteredViewThroughQtUi) {
   OhioApp s;
   QtUi ui;
-  RegisterPictureMenuViews(ui);
   App app(ui, s.t.system);
   app.session.PathSpec = s.t.dir();
   app.profile = s.t.app.profile;
   app.nav.BrowserNoticeCount = 2;
   bool sawView = false;
   QTimer::singleShot(0, [&] {
-    auto* view = dynamic_cast<PictureMenuView*>(QApplication::activeModalWidget());
+    auto* view = dynamic_cast<DialogWidget*>(QApplication::activeModalWidget());
     if (!view) {
       QApplication::activeModalWidget()->close();
       return;
@@ -109,7 +108,7 @@ TEST(PictureMenuView, Screenshots) {
   for (int form = kFirstMenu; form <= kLastMenu; ++form) {
     OhioApp s;
     PictureMenu menu(s.t.app, form);
-    PictureMenuView view(menu);
+    DialogWidget view(menu, s.t.app.ui);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     EXPECT_TRUE(view.grab().save(QString("%1/FORM%2.png").arg(dir).arg(form)));

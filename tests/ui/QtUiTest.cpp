@@ -102,7 +102,8 @@ class TwoButtons : public Dialog {
 
 TEST(QtUi, GenericDialogViewForwardsActions) {
   TwoButtons dialog;
-  DialogWidget widget(dialog);
+  QtUi ui;
+  DialogWidget widget(dialog, ui);
   EXPECT_EQ(widget.windowTitle(), "Choose");
   EXPECT_EQ(widget.width(), widget.ToPixels({0, 0, 200, 100}).width());
   auto* field = qobject_cast<QLineEdit*>(widget.ControlWidget(0));
@@ -117,7 +118,7 @@ TEST(QtUi, GenericDialogViewForwardsActions) {
   widget.reject();  // the close box: the dialog refuses
   EXPECT_FALSE(dialog.done);
   WhenModal([&](QWidget*) { qobject_cast<QPushButton*>(widget.ControlWidget(2))->click(); });
-  widget.exec();
+  widget.Run();
   EXPECT_TRUE(dialog.done);
 }
 

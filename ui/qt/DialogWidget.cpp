@@ -1,21 +1,41 @@
 #include "ui/qt/DialogWidget.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
+#include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <iostream>
 
+#include "ui/Ui.h"
 #include "ui/qt/QtUi.h"
+
+// Resources of a static library must be initialised by name, outside any namespace.
+static void InitPictures() {
+  Q_INIT_RESOURCE(menus);
+  Q_INIT_RESOURCE(mainwindow);
+  Q_INIT_RESOURCE(icons);
+}
 
 namespace kvx {
 
 namespace {
+
+using Kind = Control::Kind;
 
 QString Q(const std::string& text) {
   return QString::fromStdString(WithLineFeeds(text));
@@ -25,103 +45,241 @@ QString Rgb(std::uint32_t rgb) {
   return QString("#%1").arg(rgb, 6, 16, QChar('0'));
 }
 
+QString Colours(const Control& c) {
+  return "color: " + Rgb(c.foreground) + "; background: " + Rgb(c.background) + ";";
+}
+
 }  // namespace
 
-DialogWidget::DialogWidget(Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+QString MnemonicText(const std::string& text) {
+  QString out;
+  const QString source = Q(text);
+  for (qsizetype i = 0; i < source.size(); ++i) {
+    if (source[i] == '&' && i + 1 < source.size()) {
+      ++i;
+      const QString next = QString(source[i]).toHtmlEscaped();
+      out += source[i] == '&' ? next : "<u>" + next + "</u>";
+    } else if (source[i] == '\n') {
+      out += "<br>";
+    } else if (source[i] == ' ' && i > 0 && source[i - 1] == ' ') {
+      out += "&nbsp;";  // rich text would fold a run of blanks into one
+    } else {
+      out += QString(source[i]).toHtmlEscaped();
+    }
+  }
+  return out;
+}
+
+QPixmap PictureResource(const std::string& name, const QSize& size) {
+  InitPictures();
+  for (const char* folder : {":/mainwindow/", ":/menus/"}) {
+    const QString path = folder + QString::fromStdString(name) + ".png";
+    // QIcon picks the @2x file on a HiDPI screen; QPixmap alone would not.
+    if (QFile::exists(path)) return QIcon(path).pixmap(size);
+  }
+  return {};
+}
+
+QIcon ProgramIcon() {
+  InitPictures();
+  QIcon icon;
+  for (int size : {16, 32, 48, 256})
+    icon.addFile(QString(":/icons/PROGRAM_%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+DialogWidget::DialogWidget(Dialog& dialog, Ui& ui, QWidget* parent)
+    : QDialog(parent), dialog_(dialog), ui_(ui) {
+  view_ = dialog_.Describe();
+  name_ = view_.name;
+  setObjectName(QString::fromStdString(name_));
+  Qt::WindowFlags flags =
+      Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (view_.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
+  setWindowFlags(flags);
   setWindowModality(Qt::ApplicationModal);
+  if (!view_.icon.empty()) setWindowIcon(ProgramIcon());
   const QFontMetrics metrics(font());
   unitX_ = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") /
            52.0 / 4.0;
   unitY_ = metrics.height() / 8.0;
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(help, &QShortcut::activated, this, [this] { Forward([this] { dialog_.Key("F1"); }); });
   Build();
 }
 
 QRect DialogWidget::ToPixels(const Rect& r) const {
-  return QRect(qRound(r.x * unitX_), qRound(r.y * unitY_), qRound(r.width * unitX_),
+  return QRect(qRound(r.x * unitX_), top_ + qRound(r.y * unitY_), qRound(r.width * unitX_),
                qRound(r.height * unitY_));
 }
 
-template <class Action>
-void DialogWidget::Forward(Action&& action) {
-  action();
-  if (dialog_.Finished())
-    done(0);
-  else
+QAction* DialogWidget::MenuAction(int id) const {
+  const auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void DialogWidget::Run() {
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  show();
+  raise();
+  activateWindow();
+  QEventLoop loop;
+  loop_ = &loop;
+  if (!dialog_.Finished()) loop.exec();
+  loop_ = nullptr;
+  hide();
+}
+
+void DialogWidget::Act(const std::function<void()>& action) {
+  try {
+    ui_.Deliver(name_, action);
+  } catch (...) {
+    // The program connects the error report; this is the last guard, so that nothing
+    // unwinds through Qt's event dispatch.
+    std::cerr << "Corvanta: an action in " << name_ << " failed unexpectedly\n";
+  }
+  if (dialog_.Finished()) {
+    hide();
+    if (loop_) loop_->quit();
+  } else {
     Refresh();
+  }
+}
+
+void DialogWidget::BuildMenus() {
+  std::map<std::string, QMenu*> menus;
+  for (const Control& c : view_.controls) {
+    if (c.kind != Kind::Menu) continue;
+    if (!menuBar_) menuBar_ = new QMenuBar(this);
+    QMenu*& menu = menus[c.menu];
+    if (!menu) menu = menuBar_->addMenu(Q(c.menu));
+    if (c.text == "-") {
+      menu->addSeparator();
+      continue;
+    }
+    QAction* action = menu->addAction(Q(c.text));
+    const int id = c.menuId;
+    connect(action, &QAction::triggered, this,
+            [this, id] { Act([this, id] { dialog_.Menu(id); }); });
+    actions_[id] = action;
+  }
+  if (menuBar_) {
+    top_ = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, qRound(view_.width * unitX_), top_);
+  }
 }
 
 void DialogWidget::Build() {
-  for (QWidget* w : widgets_) delete w;
+  // The old widgets may be the very ones whose event led here: let Qt delete them once
+  // that event is done.
+  for (QWidget* w : widgets_)
+    if (w) {
+      w->hide();
+      w->removeEventFilter(this);
+      w->deleteLater();
+    }
   widgets_.clear();
-  view_ = dialog_.Describe();
+  if (!menuBar_) BuildMenus();
   setWindowTitle(Q(view_.title));
-  setFixedSize(qRound(view_.width * unitX_), qRound(view_.height * unitY_));
-  setStyleSheet("QDialog { background: " + Rgb(view_.background) + "; }");
+  setFixedSize(qRound(view_.width * unitX_), top_ + qRound(view_.height * unitY_));
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, QColor(Rgb(view_.background)));
+  setPalette(palette);
+
   for (std::size_t i = 0; i < view_.controls.size(); ++i) {
     const Control& c = view_.controls[i];
     const int index = static_cast<int>(i);
     QWidget* w = nullptr;
     switch (c.kind) {
-      case Control::Kind::Label:
-      case Control::Kind::Picture: {
+      case Kind::Label:
+      case Kind::Picture: {
         auto* label = new QLabel(this);
-        label->setWordWrap(true);
-        if (c.clickable || c.kind == Control::Kind::Picture) {
+        if (c.kind == Kind::Label) {
+          label->setTextFormat(Qt::RichText);
+          label->setWordWrap(true);
+          if (c.centred) label->setAlignment(Qt::AlignCenter);
+        }
+        if (c.clickable || c.kind == Kind::Picture) {
           label->setCursor(Qt::PointingHandCursor);
           label->installEventFilter(this);
         }
         w = label;
         break;
       }
-      case Control::Kind::Group:
+      case Kind::Group:
         w = new QGroupBox(this);
         break;
-      case Control::Kind::Button: {
+      case Kind::Button: {
         auto* button = new QPushButton(this);
+        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
-                [this, index] { Forward([this, index] { dialog_.Click(index); }); });
+                [this, index] { Act([this, index] { dialog_.Click(index); }); });
         w = button;
         break;
       }
-      case Control::Kind::Option: {
+      case Kind::Option: {
         auto* option = new QRadioButton(this);
+        option->setAutoExclusive(false);  // the dialog says which option is checked
         connect(option, &QRadioButton::clicked, this,
-                [this, index] { Forward([this, index] { dialog_.Click(index); }); });
+                [this, index] { Act([this, index] { dialog_.Click(index); }); });
         w = option;
         break;
       }
-      case Control::Kind::Field: {
-        auto* field = new QLineEdit(this);
-        connect(field, &QLineEdit::textEdited, this, [this, index](const QString& text) {
-          Forward([this, index, text] { dialog_.Type(index, text.toStdString()); });
-        });
-        w = field;
+      case Kind::Field:
+        if (c.multiLine) {
+          auto* field = new QPlainTextEdit(this);
+          connect(field, &QPlainTextEdit::textChanged, this, [this, index, field] {
+            const std::string text = field->toPlainText().toStdString();
+            Act([this, index, text] { dialog_.Type(index, text); });
+          });
+          w = field;
+        } else {
+          auto* field = new QLineEdit(this);
+          if (c.digitsOnly)
+            field->setValidator(
+                new QRegularExpressionValidator(QRegularExpression("[0-9]*"), field));
+          connect(field, &QLineEdit::textEdited, this, [this, index](const QString& text) {
+            const std::string typed = text.toStdString();
+            Act([this, index, typed] { dialog_.Type(index, typed); });
+          });
+          w = field;
+        }
         break;
-      }
-      case Control::Kind::List: {
+      case Kind::List: {
         auto* list = new QListWidget(this);
         connect(list, &QListWidget::currentRowChanged, this, [this, index](int row) {
-          if (row >= 0) Forward([this, index, row] { dialog_.Select(index, row); });
+          if (row >= 0) Act([this, index, row] { dialog_.Select(index, row); });
         });
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this, index, list](QListWidgetItem* item) {
                   const int row = list->row(item);
-                  Forward([this, index, row] { dialog_.DoubleClick(index, row); });
+                  Act([this, index, row] { dialog_.DoubleClick(index, row); });
                 });
         w = list;
         break;
       }
-      case Control::Kind::Menu:
-      case Control::Kind::DropDown:
-      case Control::Kind::Box:
+      case Kind::DropDown: {
+        auto* box = new QComboBox(this);
+        box->setEditable(false);
+        connect(box, &QComboBox::activated, this, [this, index](int row) {
+          if (row >= 0) Act([this, index, row] { dialog_.Select(index, row); });
+        });
+        w = box;
         break;
+      }
+      case Kind::Box: {
+        auto* box = new QPlainTextEdit(this);
+        box->setReadOnly(true);
+        w = box;
+        break;
+      }
+      case Kind::Menu:
+        break;  // in the menu bar
     }
     widgets_.push_back(w);
     if (w) {
       w->setGeometry(ToPixels(c.rect));
-      w->show();
+      if (c.kind == Kind::Group) w->lower();
     }
   }
   Refresh();
@@ -131,29 +289,48 @@ void DialogWidget::Refresh() {
   const DialogView next = dialog_.Describe();
   bool same = next.controls.size() == view_.controls.size();
   for (std::size_t i = 0; same && i < next.controls.size(); ++i)
-    same = next.controls[i].kind == view_.controls[i].kind;
+    same = next.controls[i].kind == view_.controls[i].kind &&
+           next.controls[i].multiLine == view_.controls[i].multiLine;
+  view_ = next;
   if (!same) {
     Build();
     return;
   }
-  view_ = next;
   setWindowTitle(Q(view_.title));
   for (std::size_t i = 0; i < view_.controls.size(); ++i) {
     const Control& c = view_.controls[i];
+    if (c.kind == Kind::Menu) {
+      if (QAction* action = MenuAction(c.menuId)) action->setText(Q(c.text));
+      continue;
+    }
     QWidget* w = widgets_[i];
     if (!w) continue;
     const QSignalBlocker block(w);
+    w->setVisible(c.visible);  // a child shown while its window is hidden appears with it
     w->setEnabled(c.enabled);
-    w->setStyleSheet("color: " + Rgb(c.foreground) + "; background: " + Rgb(c.background) + ";");
     QFont f = font();
     if (c.fontPoints > 0) f.setPointSize(c.fontPoints);
     f.setBold(c.bold);
     w->setFont(f);
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-      label->setText(c.kind == Control::Kind::Picture ? QString() : Q(c.text));
-      label->setAccessibleName(Q(c.text));
+    w->setAccessibleName(Q(c.text));
+    if (c.kind == Kind::Picture) {
+      auto* label = static_cast<QLabel*>(w);
+      const QPixmap picture = PictureResource(c.text, w->size());
+      if (picture.isNull()) {
+        // Never a silent gap: say which picture is missing.
+        label->setText("[" + Q(c.text) + "]");
+        label->setAlignment(Qt::AlignCenter);
+        label->setStyleSheet("border: 1px solid #808080;");
+      } else {
+        label->setPixmap(picture);
+        label->setScaledContents(true);
+      }
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+      label->setText(MnemonicText(c.text));
+      label->setStyleSheet(Colours(c) + (c.framed ? " border: 1px solid #000000;" : ""));
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
       group->setTitle(Q(c.text));
+      group->setStyleSheet("QGroupBox { " + Colours(c) + " }");
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
       button->setText(Q(c.text));
       button->setDefault(c.isDefault);
@@ -162,9 +339,13 @@ void DialogWidget::Refresh() {
       option->setChecked(c.checked);
     } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
       if (field->text() != Q(c.text)) field->setText(Q(c.text));
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
+      if (text->toPlainText() != Q(c.text)) text->setPlainText(Q(c.text));
+      if (c.kind == Kind::Box) text->setStyleSheet(Colours(c));
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+      const auto& shown = c.shownRows.empty() ? c.rows : c.shownRows;
       QStringList rows;
-      for (const std::string& row : c.rows) rows << Q(row);
+      for (const std::string& row : shown) rows << Q(row);
       bool changed = list->count() != rows.size();
       for (int r = 0; !changed && r < rows.size(); ++r) changed = list->item(r)->text() != rows[r];
       if (changed) {
@@ -172,16 +353,28 @@ void DialogWidget::Refresh() {
         list->addItems(rows);
       }
       list->setCurrentRow(c.selected);
+    } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+      const auto& shown = c.shownRows.empty() ? c.rows : c.shownRows;
+      QStringList rows;
+      for (const std::string& row : shown) rows << Q(row);
+      bool changed = box->count() != rows.size();
+      for (int r = 0; !changed && r < rows.size(); ++r) changed = box->itemText(r) != rows[r];
+      if (changed) {
+        box->clear();
+        box->addItems(rows);
+      }
+      box->setCurrentIndex(c.selected);
     }
   }
 }
 
 bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     for (std::size_t i = 0; i < widgets_.size(); ++i) {
       if (widgets_[i] == watched) {
         const int index = static_cast<int>(i);
-        Forward([this, index] { dialog_.Click(index); });
+        Act([this, index] { dialog_.Click(index); });
         return true;
       }
     }
@@ -189,8 +382,35 @@ bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+void DialogWidget::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_F1:
+      Act([this] { dialog_.Key("F1"); });
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // Enter presses the default button; without one, the dialog decides (the main
+      // window opens the selected topic).
+      for (std::size_t i = 0; i < view_.controls.size(); ++i) {
+        const Control& c = view_.controls[i];
+        if (c.kind == Kind::Button && c.isDefault && c.visible && c.enabled) {
+          const int index = static_cast<int>(i);
+          Act([this, index] { dialog_.Click(index); });
+          return;
+        }
+      }
+      Act([this] { dialog_.Key("Enter"); });
+      return;
+    case Qt::Key_Escape:
+      reject();
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
 void DialogWidget::closeEvent(QCloseEvent* event) {
-  if (!dialog_.Finished()) dialog_.Close();
+  if (!dialog_.Finished()) Act([this] { dialog_.Close(); });
   if (dialog_.Finished())
     event->accept();
   else
@@ -198,12 +418,8 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
 }
 
 void DialogWidget::reject() {
-  // Escape and the close box end the dialog only when the dialog agrees.
-  if (!dialog_.Finished()) dialog_.Close();
-  if (dialog_.Finished())
-    QDialog::reject();
-  else
-    Refresh();
+  if (menuBar_) return;  // Escape must not end the whole program
+  if (!dialog_.Finished()) Act([this] { dialog_.Close(); });
 }
 
 }  // namespace kvx

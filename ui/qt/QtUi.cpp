@@ -89,21 +89,24 @@ std::optional<std::string> QtUi::Input(const std::string& title, const std::stri
 }
 
 void QtUi::RunDialog(Dialog& dialog) {
-  const std::string name = dialog.Describe().name;
-  if (auto view = views_.find(name); view != views_.end()) {
-    view->second(dialog, *this);
-    return;
-  }
-  DialogWidget widget(dialog);
-  widget.exec();
+  DialogWidget widget(dialog, *this);
+  running_.push_back(&widget);
+  widget.Run();
+  running_.pop_back();
 }
 
-void QtUi::HideMainWindow(const std::string& /*name*/) {
-  if (mainWindow_) mainWindow_->hide();
+DialogWidget* QtUi::Find(const std::string& name) const {
+  for (auto it = running_.rbegin(); it != running_.rend(); ++it)
+    if ((*it)->Name() == name) return *it;
+  return nullptr;
 }
 
-void QtUi::ShowMainWindow(const std::string& /*name*/) {
-  if (mainWindow_) mainWindow_->show();
+void QtUi::HideMainWindow(const std::string& name) {
+  if (DialogWidget* window = Find(name)) window->hide();
+}
+
+void QtUi::ShowMainWindow(const std::string& name) {
+  if (DialogWidget* window = Find(name)) window->show();
 }
 
 }  // namespace kvx

@@ -1,16 +1,14 @@
 #pragma once
 // The Qt front end of the Ui interface: real message boxes, the input box and dialogs.
 
-#include <functional>
-#include <map>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/Ui.h"
 
-class QWidget;
-
 namespace kvx {
+
+class DialogWidget;
 
 class QtUi : public Ui {
  public:
@@ -21,16 +19,12 @@ class QtUi : public Ui {
   void HideMainWindow(const std::string& name) override;
   void ShowMainWindow(const std::string& name) override;
 
-  // A dialog with a view of its own (picture menus, the main window) registers a runner
-  // under its name; others get the generic view.
-  using Runner = std::function<void(Dialog&, QtUi&)>;
-  void RegisterView(const std::string& name, Runner runner) { views_[name] = std::move(runner); }
-  // The main window registers itself so that commands can hide and show it.
-  void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+  // The windows running now, innermost last (for tests and screenshots).
+  const std::vector<DialogWidget*>& Running() const { return running_; }
 
  private:
-  std::map<std::string, Runner> views_;
-  QWidget* mainWindow_ = nullptr;
+  DialogWidget* Find(const std::string& name) const;
+  std::vector<DialogWidget*> running_;
 };
 
 // Texts of the logic use CR, CR LF or LF for line breaks; Qt wants LF.

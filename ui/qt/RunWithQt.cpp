@@ -5,7 +5,7 @@
 #include <exception>
 #include <iostream>
 
-#include "ui/qt/PictureMenuView.h"
+#include "ui/qt/DialogWidget.h"
 #include "ui/qt/QtSystem.h"
 #include "ui/qt/QtUi.h"
 
@@ -15,8 +15,8 @@ int RunWithQt(int argc, char** argv, const std::function<void(Ui&, System&)>& pr
   QApplication application(argc, argv);
   application.setApplicationName("Corvanta");
   application.setQuitOnLastWindowClosed(false);
+  application.setWindowIcon(ProgramIcon());
   QtUi ui;
-  RegisterPictureMenuViews(ui);
   QtSystem system;
   try {
     program(ui, system);

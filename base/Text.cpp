@@ -87,4 +87,11 @@ std::optional<std::int32_t> LeadingInt32(std::string_view text, std::string_view
   return static_cast<std::int32_t>(value);
 }
 
+std::size_t Utf8Length(std::string_view text) {
+  std::size_t n = 0;
+  for (const char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
 }  // namespace kvx

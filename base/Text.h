@@ -28,6 +28,9 @@ inline bool StartsWith(std::string_view text, std::string_view part) {
 // inserted text is never searched again.
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
 
+// The number of characters of a UTF-8 text (bytes that do not continue a sequence).
+std::size_t Utf8Length(std::string_view text);
+
 // & < > and " as HTML entities: for values the user typed and for file names put into
 // attributes.
 std::string EscapeHtml(std::string_view text);

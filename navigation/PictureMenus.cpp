@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/App.h"
+#include "core/Programs.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
 
@@ -78,7 +79,7 @@ void PictureMenu::Click(int control) {
 
 void PictureMenu::Key(const std::string& key) {
   // The help viewer starts as the main window's help command starts it, without waiting.
-  if (key == "F1") app_.system.Run({app_.Path("kvxhelp"), app_.session.PathSpec}, false);
+  if (key == "F1") StartHelpViewer(app_);
 }
 
 void RunPictureMenu(App& app, int form) {

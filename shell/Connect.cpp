@@ -6,18 +6,10 @@
 #include "core/Trap.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
+#include "shell/Commands.h"
+#include "shell/MainWindow.h"
 
 namespace kvx {
-
-namespace {
-
-// A command whose window is still being built says so plainly instead of doing nothing.
-void NotAvailableYet(App& app, const std::string& what) {
-  app.ui.ShowMessage(Box(app.session.ProgName, what + " is not available in this release yet.",
-                         Icon::Information));
-}
-
-}  // namespace
 
 void ConnectParts(App& app) {
   app.ui.reportError = [&app](int number, const std::string& where, const std::string& diag) {
@@ -30,7 +22,7 @@ void ConnectParts(App& app) {
     a.nav.ChapterAddress = address;
     OpenBookLocation(a);
   };
-  app.hooks.runMainWindow = [](App&) {};  // the main window connects here next
+  app.hooks.runMainWindow = [](App& a) { RunMainWindow(a); };
   app.hooks.selectState = [](App& a, int) { NotAvailableYet(a, "Choosing a state"); };
   app.hooks.interview = [](App& a, int) { NotAvailableYet(a, "The company interview"); };
   app.hooks.dataSetDialog = [](App& a) { NotAvailableYet(a, "Opening a saved data set"); };

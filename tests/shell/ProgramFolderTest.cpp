@@ -86,12 +86,16 @@ TEST_F(ProgramFolder, AShortDataSetIsReportedAsError62) {
   t.PutLines("ACME.KVX", ten);
   t.PutLines("LASTDATA.TXT", {"ACME.KVX"});
   t.PutLines("NDEXDATA.TXT", {"ACME.KVX"});
-  const auto run = Kvx("");
+  const auto run = Kvx("close\n");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            "== QUICK\ntext: Error number  62 (Input past end of file) detected in "
-            "subprogram or function LoadDataSet.... (Diagnostic:  Reading file: " +
-                t.dir() + "ACME.KVX)  Continuing momentarily....\n\n");
+  EXPECT_EQ(
+      run.out.rfind("== QUICK\ntext: Error number  62 (Input past end of file) detected in "
+                    "subprogram or function LoadDataSet.... (Diagnostic:  Reading file: " +
+                        t.dir() + "ACME.KVX)  Continuing momentarily....\n\n== DIALOG MainWindow\n",
+                    0),
+      0u)
+      << run.out;
+  EXPECT_NE(run.out.find("== CLOSED MainWindow\n"), std::string::npos);
   EXPECT_EQ(t.Get("ACME.KVX"), JoinLines(ten)) << "a failed load never writes the data set";
 }
 

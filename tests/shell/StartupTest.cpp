@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "base/Files.h"
+#include "core/App.h"
 #include "shell/Startup.h"
 #include "tests/support/TestApp.h"
+#include "ui/Dialog.h"
 
 namespace kvx {
 namespace {
@@ -144,6 +146,50 @@ TEST(FindDrivePath, AProgramFileOfAnotherNameIsReported) {
             std::string::npos);
   EXPECT_NE(t.Output().find("Fatal error: Missing data file " + t.dir() + "other/chap01.dat"),
             std::string::npos);
+}
+
+}  // namespace
+}  // namespace kvx
+
+namespace kvx {
+namespace {
+
+TEST(Wiring, AStepNobodyConnectedFailsLoudlyOnceInsteadOfLooping) {
+  test::TestApp t;
+  t.PutBookFiles();
+  t.app.hooks.selectState = nullptr;  // as if the wiring forgot the state dialog
+  EXPECT_EQ(t.Run([](App& app) { ProgramEntry(app, ""); }), 0);
+  EXPECT_EQ(test::Count(t.Output(), "the step selectState is not connected"), 1) << t.Output();
+  EXPECT_EQ(test::Count(t.Output(), "Error -- State not selected"), 0);
+  Hooks fresh;
+  EXPECT_THROW(fresh.createBook(t.app), std::logic_error);
+}
+
+// A dialog whose button fails: the error is reported under the dialog's name and the
+// dialog is shown again, in automation as in the windows.
+class Failing : public Dialog {
+ public:
+  DialogView Describe() const override {
+    DialogView v{"Failing", "Failing", 100, 50};
+    v.controls.push_back({Control::Kind::Button, "&Go", {1, 1, 20, 10}});
+    return v;
+  }
+  void Click(int) override { Raise(70, "Writing file: /ro/x"); }
+  void Close() override { done = true; }
+  bool Finished() const override { return done; }
+  bool done = false;
+};
+
+TEST(Wiring, AnErrorEscapingADialogActionIsReportedAndTheDialogGoesOn) {
+  test::TestApp t("click Go\nclose\n");
+  t.SetProgramFolder();
+  Failing dialog;
+  EXPECT_EQ(t.Run([&](App& app) { app.ui.RunDialog(dialog); }), 0);
+  EXPECT_NE(t.Output().find("Error number  70 (Permission denied) detected in subprogram or "
+                            "function Failing.... (Diagnostic:  Writing file: /ro/x)"),
+            std::string::npos)
+      << t.Output();
+  EXPECT_EQ(test::Count(t.Output(), "== DIALOG Failing"), 2);
 }
 
 }  // namespace

@@ -13,7 +13,11 @@ endif()
 
 add_library(corvanta_options INTERFACE)
 target_compile_features(corvanta_options INTERFACE cxx_std_20)
-target_compile_options(corvanta_options INTERFACE -Wall -Wextra -Wpedantic -Wno-missing-field-initializers)
+target_compile_options(corvanta_options INTERFACE -Wall -Wextra -Wpedantic -Wno-missing-field-initializers
+                       -Wold-style-cast -Wnon-virtual-dtor)
+# Qt targets: no implicit conversions from or to char strings, no keywords as macros.
+set(KVX_QT_DEFINES QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING QT_NO_KEYWORDS
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_FOREACH)
 target_include_directories(corvanta_options INTERFACE ${PROJECT_SOURCE_DIR})
 if(KVX_WERROR)
   target_compile_options(corvanta_options INTERFACE -Werror)

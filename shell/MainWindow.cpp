@@ -129,6 +129,7 @@ DialogView MainWindow::Describe() const {
   for (int i = 1; i <= app_.nav.TopicCount; ++i)
     list.rows.push_back(app_.nav.TopicIndex[static_cast<std::size_t>(i)]);
   list.selected = selected_;
+  list.focus = true;
   c.push_back(list);
   c.push_back(Framed(Kind::Group, "Main Functions", {8, 89, 158, 221}));
   c.push_back(Framed(Kind::Group, "General Subject Areas", {336, 89, 158, 221}));

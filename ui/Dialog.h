@@ -37,6 +37,7 @@ struct Control {
   bool framed = false;     // labels drawn with a thin frame
   bool digitsOnly = false;  // fields that take digits only
   bool multiLine = false;   // fields of several lines
+  bool focus = false;       // has the keyboard focus when the window opens
   std::vector<std::string> rows;  // list rows, exactly as the dialog holds them
   // What a window shows for each row when it differs from the row itself (for example
   // rows that carry a code after their name); empty means the rows as they are.

@@ -122,6 +122,8 @@ void DialogWidget::Run() {
   show();
   raise();
   activateWindow();
+  for (std::size_t i = 0; i < widgets_.size(); ++i)
+    if (widgets_[i] && view_.controls[i].focus) widgets_[i]->setFocus();
   QEventLoop loop;
   loop_ = &loop;
   if (!dialog_.Finished()) loop.exec();

@@ -6,18 +6,11 @@
 #include "core/Trap.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
+#include "profile/DataSetDialog.h"
+#include "profile/Interview.h"
+#include "profile/SelectionDialog.h"
 
 namespace kvx {
-
-namespace {
-
-// A command whose window is still being built says so plainly instead of doing nothing.
-void NotAvailableYet(App& app, const std::string& what) {
-  app.ui.ShowMessage(Box(app.session.ProgName, what + " is not available in this release yet.",
-                         Icon::Information));
-}
-
-}  // namespace
 
 void ConnectParts(App& app) {
   app.ui.reportError = [&app](int number, const std::string& where, const std::string& diag) {
@@ -31,9 +24,9 @@ void ConnectParts(App& app) {
     OpenBookLocation(a);
   };
   app.hooks.runMainWindow = [](App&) {};  // the main window connects here next
-  app.hooks.selectState = [](App& a, int) { NotAvailableYet(a, "Choosing a state"); };
-  app.hooks.interview = [](App& a, int) { NotAvailableYet(a, "The company interview"); };
-  app.hooks.dataSetDialog = [](App& a) { NotAvailableYet(a, "Opening a saved data set"); };
+  app.hooks.selectState = [](App& a, int copyMode) { SelectStateEdition(a, copyMode); };
+  app.hooks.interview = [](App& a, int interviewMode) { Interview(a, interviewMode); };
+  app.hooks.dataSetDialog = [](App& a) { RunDataSetDialog(a); };
 }
 
 }  // namespace kvx

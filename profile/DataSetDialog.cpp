@@ -61,14 +61,14 @@ DialogView DataSetDialog::Describe() const {
 }
 
 void DataSetDialog::Select(int control, int row) {
-  if (control != kList || row < 0 || row >= static_cast<int>(rows_.size())) return;
+  if (control != kListIndex || row < 0 || row >= static_cast<int>(rows_.size())) return;
   selected_ = row;
   const std::string& name = rows_[static_cast<std::size_t>(row)];
   if (!name.empty()) app_.session.NewFileName = name;
 }
 
 void DataSetDialog::DoubleClick(int control, int row) {
-  if (control != kList) return;
+  if (control != kListIndex) return;
   Session& s = app_.session;
   if (row >= 0 && row < static_cast<int>(rows_.size()) &&
       !rows_[static_cast<std::size_t>(row)].empty()) {
@@ -81,16 +81,16 @@ void DataSetDialog::DoubleClick(int control, int row) {
 
 void DataSetDialog::Click(int control) {
   Session& s = app_.session;
-  if (control == kOk) {
+  if (control == kOkIndex) {
     if (!s.NewFileName.empty()) {
       s.DataFile = s.NewFileName;
       s.NewFileName.clear();
       s.DataSetChosen = 1;
     }
     finished_ = true;
-  } else if (control == kCancel) {
+  } else if (control == kCancelIndex) {
     Close();
-  } else if (control == kDelete) {
+  } else if (control == kDeleteIndex) {
     Delete();
   }
 }

@@ -21,7 +21,8 @@ class DataSetDialog : public Dialog {
   void Close() override;
   bool Finished() const override { return finished_; }
 
-  static constexpr int kLabel = 0, kList = 1, kOk = 2, kCancel = 3, kDelete = 4;
+  static constexpr int kLabelIndex = 0, kListIndex = 1, kOkIndex = 2, kCancelIndex = 3,
+                       kDeleteIndex = 4;
 
  private:
   void Delete();

@@ -103,6 +103,7 @@ void InterviewRun::Run() {
   if (mode_ == 2) {
     const std::string title = "Create \"Opusgrand in " + p_.StateName + "\" now?";
     if (YesNo(title, ConfirmationText(n, p_.StateName), true) != "Y") {
+      s_.NewFileName.clear();
       QuickMessage(app_, std::string("Data from Interview has been erased from memory.") + CRLF +
                              CRLF + Unchanged());
       // The business-type dialog may have refilled the names meanwhile.

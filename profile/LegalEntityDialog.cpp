@@ -50,12 +50,12 @@ DialogView LegalEntityDialog::Describe() const {
 }
 
 void LegalEntityDialog::Click(int control) {
-  if (control >= kFirstOption && control < kFirstOption + kEntityCount) {
-    checked_ = control - kFirstOption;
+  if (control >= kFirstOptionIndex && control < kFirstOptionIndex + kEntityCount) {
+    checked_ = control - kFirstOptionIndex;
     answers_.Entity = kEntityOptions[checked_].entity;
-  } else if (control == kOk) {
+  } else if (control == kOkIndex) {
     Ok();
-  } else if (control == kCancel && mode_ != 1) {
+  } else if (control == kCancelIndex && mode_ != 1) {
     Close();
   }
 }

@@ -40,8 +40,8 @@ class LegalEntityDialog : public Dialog {
   bool Finished() const override { return finished_; }
 
   // Control indices.
-  static constexpr int kGroup = 0, kFirstOption = 1, kOk = kFirstOption + kEntityCount,
-                       kCancel = kOk + 1;
+  static constexpr int kGroupIndex = 0, kFirstOptionIndex = 1,
+                       kOkIndex = kFirstOptionIndex + kEntityCount, kCancelIndex = kOkIndex + 1;
 
  private:
   void Ok();

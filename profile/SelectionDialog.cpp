@@ -86,7 +86,7 @@ DialogView SelectionDialog::Describe() const {
 }
 
 void SelectionDialog::Select(int control, int row) {
-  if (control != kList || row < 0 || row >= static_cast<int>(rows_.size())) return;
+  if (control != kListIndex || row < 0 || row >= static_cast<int>(rows_.size())) return;
   selected_ = row;
   // The prompt row is known by its place, so a description of the user's own that
   // holds "..." can still be picked.
@@ -129,9 +129,9 @@ void SelectionDialog::PickCategory(const std::string& row) {
 }
 
 void SelectionDialog::Click(int control) {
-  if (control == kOk) {
+  if (control == kOkIndex) {
     Ok();
-  } else if (control == kCancel && copyMode_ != 1) {
+  } else if (control == kCancelIndex && copyMode_ != 1) {
     if (answers_) noSelection_ = "Y";
     finished_ = true;
   }

@@ -31,7 +31,7 @@ class SelectionDialog : public Dialog {
   // was chosen; empty while the dialog is open.
   const std::string& NoSelection() const { return noSelection_; }
 
-  static constexpr int kLabel = 0, kList = 1, kOk = 2, kCancel = 3;
+  static constexpr int kLabelIndex = 0, kListIndex = 1, kOkIndex = 2, kCancelIndex = 3;
 
  private:
   void Ok();

@@ -95,6 +95,10 @@ void DataSetDialog::Click(int control) {
   }
 }
 
+void DataSetDialog::Key(const std::string& key) {
+  if (key == "Enter") Click(kOkIndex);
+}
+
 void DataSetDialog::Close() {
   app_.session.NewFileName.clear();
   finished_ = true;

@@ -18,6 +18,7 @@ class DataSetDialog : public Dialog {
   void Click(int control) override;
   void Select(int control, int row) override;
   void DoubleClick(int control, int row) override;
+  void Key(const std::string& key) override;  // Enter presses OK
   void Close() override;
   bool Finished() const override { return finished_; }
 

@@ -137,6 +137,10 @@ void SelectionDialog::Click(int control) {
   }
 }
 
+void SelectionDialog::Key(const std::string& key) {
+  if (key == "Enter") Ok();
+}
+
 void SelectionDialog::Ok() {
   CompanyProfile& p = app_.profile;
   if (answers_) {

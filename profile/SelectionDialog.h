@@ -23,6 +23,7 @@ class SelectionDialog : public Dialog {
   DialogView Describe() const override;
   void Click(int control) override;
   void Select(int control, int row) override;
+  void Key(const std::string& key) override;  // Enter presses OK
   void Close() override;
   bool Finished() const override { return finished_; }
 

@@ -41,6 +41,12 @@ class InterviewRun {
         app_.ui.ShowMessage(Box(title, text, Icon::Question, kYes | kNo, yesDefault ? kYes : kNo));
     return b == kYes ? "Y" : "N";
   }
+  // The business-type dialog may have refilled the category names meanwhile: the
+  // current company's own description goes back to its category.
+  void KeepOwnDescription() {
+    if (p_.BizCategory >= 1 && p_.BizCategory <= kBizCategories)
+      p_.BizDesc[static_cast<std::size_t>(p_.BizCategory)] = p_.BizDescription;
+  }
   void Error(const std::string& title, const std::string& text) {
     app_.ui.ShowMessage(Box(title, text, Icon::Stop));
   }
@@ -106,9 +112,7 @@ void InterviewRun::Run() {
       s_.NewFileName.clear();
       QuickMessage(app_, std::string("Data from Interview has been erased from memory.") + CRLF +
                              CRLF + Unchanged());
-      // The business-type dialog may have refilled the names meanwhile.
-      if (p_.BizCategory >= 1 && p_.BizCategory <= kBizCategories)
-        p_.BizDesc[static_cast<std::size_t>(p_.BizCategory)] = p_.BizDescription;
+      KeepOwnDescription();
       return;
     }
   }
@@ -245,6 +249,7 @@ bool InterviewRun::AskBusinessType() {
     if (SelectBusinessType(app_, w_, mode_)) return true;
     if (mode_ == 2) {
       s_.NewFileName.clear();
+      KeepOwnDescription();
       Cancel("No business type selected -- canceling interview routine.... ");
       return false;
     }

@@ -77,20 +77,23 @@ TEST(InterviewCancel, WithoutACurrentCompanyTheNoticeSaysNoMore) {
             "routine.... \n  \n  \n\n");
 }
 
-TEST(InterviewCancel, DecliningTheBookPutsTheCompanysOwnDescriptionBack) {
-  TestApp t(
+TEST(InterviewCancel, LeavingAfterAPickPutsTheCompanysOwnDescriptionBack) {
+  const std::string toBusiness =
       "=Acme Pizza Parlor\nclick OK\ndefault\ndefault\ndefault\n=12\n"
-      "default\ndefault\ndefault\ndefault\ndefault\n"
-      "select Loan Shark\n=Pizza Delivery\ndefault\nNo\n");
-  CurrentAcme(t);
-  t.app.profile.BizCategory = 23;
-  t.app.profile.BizDescription = "Loan Shark";
-  t.app.profile.BizDesc[23] = "Loan Shark";
-  EXPECT_EQ(t.Run(NewDataFile), 0);
-  EXPECT_NE(t.Output().find("text:\n  Data from Interview has been erased"), std::string::npos)
-      << t.Output();
-  EXPECT_EQ(t.app.profile.BizDesc[23], "Loan Shark");
-  EXPECT_EQ(t.app.profile.BizDescription, "Loan Shark");
+      "default\ndefault\ndefault\ndefault\ndefault\n";
+  // Declining the book, and cancelling the business type after a pick.
+  for (const std::string end : {"select Loan Shark\n=Pizza Delivery\ndefault\nNo\n",
+                                "select Retail Merchandising\nclick Cancel\n"}) {
+    TestApp t(toBusiness + end);
+    CurrentAcme(t);
+    t.app.profile.BizCategory = 23;
+    t.app.profile.BizDescription = "Loan Shark";
+    t.app.profile.BizDesc[23] = "Loan Shark";
+    EXPECT_EQ(t.Run(NewDataFile), 0);
+    EXPECT_EQ(Count(t.Output(), "== QUICK"), 1) << t.Output();
+    EXPECT_EQ(t.app.profile.BizDesc[23], "Loan Shark");
+    EXPECT_EQ(t.app.profile.BizDescription, "Loan Shark");
+  }
 }
 
 TEST(InterviewCancel, InTheFirstRunEmptyAnswersAreAskedAgain) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "profile/InitBizDesc.h"
+
 namespace kvx {
 
 struct CompanyProfile {
@@ -26,6 +28,10 @@ struct CompanyProfile {
   std::string BizDescription;
   std::int32_t BizCategory = 0;
   std::string DataComplete;
+
+  // Not a line of the data set: the names the business-type list shows, the categories'
+  // own names until a completed interview puts the company's description at its category.
+  CategoryNames BizDesc = DefaultCategoryNames();
 };
 
 inline constexpr int kDataSetLines = 18;

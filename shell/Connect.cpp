@@ -6,7 +6,9 @@
 #include "core/Trap.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
-#include "shell/Commands.h"
+#include "profile/DataSetDialog.h"
+#include "profile/Interview.h"
+#include "profile/SelectionDialog.h"
 #include "shell/MainWindow.h"
 
 namespace kvx {
@@ -23,9 +25,9 @@ void ConnectParts(App& app) {
     OpenBookLocation(a);
   };
   app.hooks.runMainWindow = [](App& a) { RunMainWindow(a); };
-  app.hooks.selectState = [](App& a, int) { NotAvailableYet(a, "Choosing a state"); };
-  app.hooks.interview = [](App& a, int) { NotAvailableYet(a, "The company interview"); };
-  app.hooks.dataSetDialog = [](App& a) { NotAvailableYet(a, "Opening a saved data set"); };
+  app.hooks.selectState = [](App& a, int copyMode) { SelectStateEdition(a, copyMode); };
+  app.hooks.interview = [](App& a, int interviewMode) { Interview(a, interviewMode); };
+  app.hooks.dataSetDialog = [](App& a) { RunDataSetDialog(a); };
 }
 
 }  // namespace kvx

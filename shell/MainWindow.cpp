@@ -11,6 +11,7 @@
 #include "navigation/PictureMenus.h"
 #include "navigation/TopicIndex.h"
 #include "profile/FileCommands.h"
+#include "profile/ProfileCommands.h"
 #include "shell/Commands.h"
 #include "shell/Maintenance.h"
 
@@ -192,9 +193,7 @@ void MainWindow::Picture(const std::string& resource) {
   if (resource == "FORM1_PICTURE2_BMP") {
     ChangeOfState(app_);
   } else if (resource == "FORM1_PICTURE3_BMP") {
-    app_.ui.HideMainWindow(kMainWindowName);
-    app_.hooks.interview(app_, 2);
-    app_.ui.ShowMainWindow(kMainWindowName);
+    ChangeInterviewCommand(app_);
   } else if (resource == "FORM1_PICTURE4_BMP") {
     open("appendA.htm#MYINFO");
   } else if (resource == "FORM1_PICTURE5_BMP") {

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "shell/Connect.h"
 
 namespace kvxbook {
 
@@ -43,6 +44,7 @@ void BatchUi::ShowMainWindow(const std::string& name) {
 BatchApp::BatchApp()
     : script_(noLines_, std::cout), ui(script_, std::cout), system(script_), app(ui, system) {
   kvx::LoadStateTable(app.states);
+  kvx::ConnectParts(app);  // the wiring kvx has: a build that needs the interview asks it
 }
 
 int BatchApp::Run(int (*body)(kvx::App&, const std::vector<std::string>&),

@@ -53,8 +53,10 @@ TEST(Kvxbook, BuildFailuresAndUsage) {
   incomplete[17] = "N";
   t.PutLines("half.kvx", incomplete);
   const std::string shown = RunKvxbook("build " + Quoted(t.dir()) + " half.kvx", status);
-  EXPECT_EQ(1, status);  // the notice is acknowledged and nothing is built
+  // The notice is acknowledged, the interview starts, and its first question ends the batch.
+  EXPECT_EQ(3, status) << shown;
   EXPECT_EQ(0u, shown.find("== MESSAGE\ntitle: Corvanta\nicon: stop\n"));
+  EXPECT_NE(shown.find("Name of Company"), std::string::npos) << shown;
   EXPECT_FALSE(t.Has("chap01.htm"));
 
   t.PutLines("short.kvx", {"California", "CA"});

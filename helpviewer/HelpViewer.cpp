@@ -65,8 +65,11 @@ DialogView ContentsDialog::Describe() const {
   list.kind = Control::Kind::List;
   list.rect = {7, 17, 215, 212};
   list.rows = rows_;
-  // A window shows the padded titles; the codes after them are out of its sight.
-  for (const std::string& row : rows_) list.shownRows.push_back(row.substr(0, kTitleWidth));
+  // A window shows the titles alone; the codes after them are out of its sight.
+  for (const std::string& row : rows_) {
+    const std::string title = row.substr(0, kTitleWidth);
+    list.shownRows.push_back(title.substr(0, title.find_last_not_of(' ') + 1));
+  }
   list.selected = selected_;
   Control select;
   select.kind = Control::Kind::Button;

@@ -76,6 +76,23 @@ TEST(HelpViewer, ATopicShowsItsTextAndTheContentsComeBack) {
       << group.out;
 }
 
+TEST(HelpViewer, AWindowShowsTheTitlesAlone) {
+  std::istringstream in;
+  std::ostringstream out;
+  Script script(in, out);
+  AutomationUi ui(script);
+  HelpViewer viewer(ui, HelpStart{});
+  const DialogView view = ContentsDialog(viewer).Describe();
+  ASSERT_EQ(4u, view.controls.size());
+  const Control& list = view.controls[ContentsDialog::kList];
+  ASSERT_EQ(77u, list.shownRows.size());
+  EXPECT_EQ(">> GENERAL INFO ON CORVANTA", list.shownRows[0]);
+  EXPECT_EQ("", list.shownRows[1]);
+  EXPECT_EQ("   ... Company Name Question", list.shownRows[9]);
+  EXPECT_EQ(-1, list.selected);
+  EXPECT_EQ("PROGRAM", view.icon);
+}
+
 TEST(HelpViewer, ASeparatorCannotBeSelected) {
   TempFolder dir;
   WriteFile(dir.path() + "HELP.TXT", kHelp);

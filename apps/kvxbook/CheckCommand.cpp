@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "HelpCheck.h"
 #include "NavigationCheck.h"
 #include "base/Errors.h"
 #include "base/Files.h"
@@ -72,7 +73,8 @@ void CheckStateFiles(const std::string& dir, CheckReport& report) {
 const CheckFunction kChecks[] = {
     CheckTemplates,   // every template line
     CheckStateFiles,  // every state file's anchors
-    CheckNavigation,  // last: it runs only when the sources check clean
+    CheckNavigation,  // after the sources: it runs only when they check clean
+    CheckHelp,        // the help viewer's text, apart from the book
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "Commands.h"
 #include "NavigationCheck.h"
+#include "ScriptCheck.h"
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "book/BookBuilder.h"
@@ -72,6 +73,7 @@ void CheckStateFiles(const std::string& dir, CheckReport& report) {
 const CheckFunction kChecks[] = {
     CheckTemplates,   // every template line
     CheckStateFiles,  // every state file's anchors
+    CheckScripts,     // every consultation script's questions, branches and help
     CheckNavigation,  // last: it runs only when the sources check clean
 };
 

@@ -1,0 +1,19 @@
+#pragma once
+// Plays one consultation script: asks each question in the session window, follows the
+// script's branches and the topic's built-in rule, and at the end shows the transcript
+// with the conclusions.
+
+namespace kvx {
+
+struct App;
+
+// Runs one session for app.consult.ConsultTopic (1 to 7) and ConsultCompany. Returns when
+// the transcript window has been closed, when the user quits a question, or after an
+// error, which is reported under the name "Consult".
+void Consult(App& app);
+
+// How many steps in a row a script may take through "@GO" and "@BR" without asking
+// anything before it counts as going round for ever.
+inline constexpr int kMaxSilentSteps = 1500;
+
+}  // namespace kvx

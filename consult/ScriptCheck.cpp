@@ -33,8 +33,7 @@ class Checker {
   Checker(const ScriptText& text, int topic) : t_(text), topic_(topic) {}
 
   std::vector<ScriptProblem> Run() {
-    const int first = Intern("@Q01", -1, 0);
-    if (first < 0) return Sorted();
+    Intern("@Q01", -1, 0);
     for (std::size_t i = 0; i < states_.size(); ++i) Expand(i);
     CheckSilentRounds();
     CheckEndings();
@@ -61,6 +60,7 @@ class Checker {
     if (topic_ != 3) a = -1;
     const auto key = std::make_pair(srch, a);
     if (const auto it = index_.find(key); it != index_.end()) return static_cast<int>(it->second);
+    named_.insert(srch);
     QuestionBlock block;
     try {
       block = LocateQuestion(t_.script, srch);
@@ -86,7 +86,10 @@ class Checker {
 
   void Edge(std::size_t from, const std::string& srch, int a, std::size_t namedAt) {
     const int to = Intern(srch, a, namedAt);
-    if (to >= 0) states_[from].next.push_back(static_cast<std::size_t>(to));
+    if (to >= 0)
+      states_[from].next.push_back(static_cast<std::size_t>(to));
+    else
+      states_[from].deadEnd = true;  // reported where the line names it
   }
 
   const std::string& Slot(std::size_t i) const { return ScriptSlot(t_.script, i); }
@@ -230,8 +233,7 @@ class Checker {
   }
 
   void CheckMarkers() {
-    std::set<std::string> reached;
-    for (const State& s : states_) reached.insert(s.srch);
+    const std::set<std::string>& reached = named_;  // a block without directive included
     std::map<std::string, std::size_t> first;
     for (std::size_t i = 1; i + 1 < t_.script.size(); ++i) {
       const std::string marker = MarkerText(t_.script[i]);
@@ -287,6 +289,7 @@ class Checker {
   std::vector<State> states_;
   std::map<std::pair<std::string, int>, std::size_t> index_;
   std::set<std::size_t> branchLines_;
+  std::set<std::string> named_;  // every question some path names
   std::set<std::pair<int, std::string>> problems_;
 };
 

@@ -1,5 +1,7 @@
 #include "consult/ScriptInterpreter.h"
 
+#include <set>
+
 #include "base/Errors.h"
 #include "base/Text.h"
 #include "consult/ConsultState.h"
@@ -28,7 +30,10 @@ class Player {
     s_.HelpLines = text.help;
     s_.SRCH = "@Q01";
     bool askAgain = false;  // a choice no choice line names: the same screen once more
-    int silentSteps = 0;
+    // Questions passed through "@GO" or "@BR" since the last answer. Those steps depend
+    // only on the question and the answers, so meeting one again means going round for
+    // ever without asking anything.
+    std::set<std::string> silent;
     for (;;) {
       const QuestionBlock block = ShowQuestion(!askAgain);
       askAgain = false;
@@ -41,7 +46,7 @@ class Player {
           return;
         case Directive::GoTo:
         case Directive::Branch:
-          if (++silentSteps > kMaxSilentSteps)
+          if (!silent.insert(s_.SRCH).second)
             Raise(kErrIllegalCall,
                   " The script goes round without asking anything (SRCH$ item " + s_.SRCH + ")");
           if (DirectiveOf(directive) == Directive::GoTo)
@@ -84,7 +89,7 @@ class Player {
           Raise(kErrIllegalCall,
                 " Unknown directive " + directive + " after SRCH$ item " + s_.SRCH);
       }
-      silentSteps = 0;
+      silent.clear();
       RecordAnswer(next);
     }
   }

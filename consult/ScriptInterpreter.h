@@ -9,11 +9,9 @@ struct App;
 
 // Runs one session for app.consult.ConsultTopic (1 to 7) and ConsultCompany. Returns when
 // the transcript window has been closed, when the user quits a question, or after an
-// error, which is reported under the name "Consult".
+// error, which is reported under the name "Consult". A script that comes back to a
+// question through "@GO" or "@BR" without asking anything in between is stopped with an
+// error there, instead of going round for ever.
 void Consult(App& app);
-
-// How many steps in a row a script may take through "@GO" and "@BR" without asking
-// anything before it counts as going round for ever.
-inline constexpr int kMaxSilentSteps = 1500;
 
 }  // namespace kvx

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -61,10 +62,17 @@ class Checker {
     const auto key = std::make_pair(srch, a);
     if (const auto it = index_.find(key); it != index_.end()) return static_cast<int>(it->second);
     named_.insert(srch);
-    QuestionBlock block;
-    try {
-      block = LocateQuestion(t_.script, srch);
-    } catch (const KvxError&) {
+    // Topic 3 meets a question once for each first answer: find its block once.
+    auto found = blocks_.find(srch);
+    if (found == blocks_.end()) {
+      std::optional<QuestionBlock> located;
+      try {
+        located = LocateQuestion(t_.script, srch);
+      } catch (const KvxError&) {
+      }
+      found = blocks_.emplace(srch, located).first;
+    }
+    if (!found->second) {
       bool exists = false;
       for (std::size_t i = 1; i + 1 < t_.script.size() && !exists; ++i)
         exists = MarkerText(t_.script[i]) == srch;
@@ -73,6 +81,7 @@ class Checker {
                                 (namedAt == 0 ? "" : " for this line to go to"));
       return -1;
     }
+    const QuestionBlock& block = *found->second;
     State state;
     state.srch = srch;
     state.a = a;
@@ -290,6 +299,7 @@ class Checker {
   std::map<std::pair<std::string, int>, std::size_t> index_;
   std::set<std::size_t> branchLines_;
   std::set<std::string> named_;  // every question some path names
+  std::map<std::string, std::optional<QuestionBlock>> blocks_;
   std::set<std::pair<int, std::string>> problems_;
 };
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "consult/ConsultState.h"
 #include "core/StateTable.h"
 #include "navigation/NavigationState.h"
 #include "profile/CompanyProfile.h"
@@ -81,6 +82,7 @@ struct App {
   CompanyProfile profile;
   StateTable states;
   NavigationState nav;
+  ConsultState consult;
   Hooks hooks;
 
   // The full name of a file in the program folder.

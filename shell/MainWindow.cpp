@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "book/BookBuilder.h"
 #include "book/PrintableBook.h"
+#include "consult/TopicChoice.h"
 #include "core/App.h"
 #include "core/Messages.h"
 #include "core/Programs.h"
@@ -12,7 +13,6 @@
 #include "navigation/TopicIndex.h"
 #include "profile/FileCommands.h"
 #include "profile/ProfileCommands.h"
-#include "shell/Commands.h"
 #include "shell/Maintenance.h"
 
 namespace kvx {
@@ -203,7 +203,7 @@ void MainWindow::Picture(const std::string& resource) {
   } else if (resource == "FORM1_PICTURE6_BMP") {
     open("contents.htm");
   } else if (resource == "FORM1_PICTURE7A_BMP") {
-    NotAvailableYet(app_, "Consulting");
+    ConsultingCommand(app_);
   } else if (resource == "FORM1_PICTURE8_BMP" || resource == "FORM1_PICTURE14_BMP") {
     open("appendA.htm");
   } else {

@@ -11,6 +11,9 @@ struct PrintJob {
   std::string name;
   // Each page is a list of text lines, top to bottom.
   std::vector<std::vector<std::string>> pages;
+  // The first line of page 1 is a heading: set in its own font and centred, the rest
+  // following below it (what font and where, the job's maker says).
+  bool firstLineIsHeading = false;
 };
 
 class System {

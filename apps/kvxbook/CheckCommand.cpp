@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "HelpCheck.h"
 #include "NavigationCheck.h"
+#include "ScriptCheck.h"
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "book/BookBuilder.h"
@@ -73,6 +74,7 @@ void CheckStateFiles(const std::string& dir, CheckReport& report) {
 const CheckFunction kChecks[] = {
     CheckTemplates,   // every template line
     CheckStateFiles,  // every state file's anchors
+    CheckScripts,     // every consultation script's questions, branches and help
     CheckNavigation,  // after the sources: it runs only when they check clean
     CheckHelp,        // the help viewer's text, apart from the book
 };

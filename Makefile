@@ -1,13 +1,14 @@
 # Corvanta: set-up, build, run and test on a fresh Debian 12 machine.
 #   make run    installs what is missing, builds, starts build/Corvanta/kvx
 #   make test   installs what is missing, builds with the sanitizers, runs every test
+#   make demo   a whole first run in automation mode on a fresh copy of the program folder
 
 PACKAGES := cmake make g++ clang ccache pkg-config qt6-base-dev libgl-dev libgtest-dev \
             libgmock-dev libbenchmark-dev xvfb xauth fonts-liberation python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test build-test fuzz bench format clean
+.PHONY: deps build run test build-test test-core demo fuzz bench format clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -41,6 +42,26 @@ test: build-test
 	cd build-test && QT_QPA_PLATFORM=offscreen \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The logic alone, without the Qt front end, so the split between them cannot break.
+test-core: deps
+	cmake -S . -B build-core -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVX_GUI=OFF -DKVX_WERROR=ON
+	cmake --build build-core -j $(JOBS)
+	cd build-core && ctest --output-on-failure -j $(JOBS)
+
+DEMO := build/demo
+demo: build
+	rm -rf $(DEMO) && mkdir -p $(DEMO)
+	cd build/Corvanta && for f in *; do case "$$f" in \
+	  *.KVX|*.kvx|LASTDATA.TXT|NDEXDATA.TXT|GENERIC.TXT|TEMPHTML.HTM|TMP_QM.DAT) ;; \
+	  *) [ -f "$$f" ] && cp "$$f" ../demo/ ;; esac; done
+	KVX_SCRIPT=demo/first-run.txt $(DEMO)/kvx > $(DEMO)/demo-run.txt
+	@echo
+	@echo "A first run for Harbor Light Bakery (Oregon) is done; what the program showed is in"
+	@echo "  $(DEMO)/demo-run.txt"
+	@echo "The book is built in $(CURDIR)/$(DEMO)/. Open it in your browser with"
+	@echo "  xdg-open $(CURDIR)/$(DEMO)/contents.htm"
+	@echo "or start the program on that folder: $(DEMO)/kvx"
+
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DKVX_FUZZ=ON -DKVX_GUI=OFF
 	cmake --build build-fuzz -j $(JOBS)
@@ -53,4 +74,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-test build-fuzz build-bench
+	rm -rf build build-test build-core build-fuzz build-bench

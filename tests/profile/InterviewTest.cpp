@@ -73,7 +73,7 @@ class ExitOnly : public Dialog {
 };
 
 TEST(Interview, TheSampleFirstRunScriptBuildsABookAndLeaves) {
-  TestApp t(ReadFileBytes(FolderOf(__FILE__) + "first-run.txt"));
+  TestApp t(ReadFileBytes(FolderOf(__FILE__) + "../../demo/first-run.txt"));
   t.PutBookFiles("OR");
   t.app.hooks.runMainWindow = [](App& app) {
     ExitOnly window;

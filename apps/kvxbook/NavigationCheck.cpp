@@ -13,6 +13,8 @@
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookText.h"
+#include "book/LineCodec.h"
 #include "core/App.h"
 #include "core/StateTable.h"
 #include "navigation/BrowserLauncher.h"
@@ -127,7 +129,48 @@ struct Findings {
   }
 };
 
+bool IsTemplateName(const std::string& name) {
+  for (const std::string& page : kvx::TemplatePageNames())
+    if (kvx::EqualsIgnoreCase(name, page + ".dat")) return true;
+  return false;
+}
+
+bool Blank(std::string_view line) {
+  for (char c : line)
+    if (!std::isspace(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
 }  // namespace
+
+std::string TemplateSkeleton(std::string_view storedText) {
+  std::string skeleton, line;
+  bool pending = false, pendingBlank = true;
+  auto put = [&](const std::string& plain) {
+    skeleton += kvx::EncodeLine(plain).value_or(std::string());
+    skeleton += "\r\n";
+  };
+  kvx::ForEachLine(storedText, [&](std::string_view raw) {
+    kvx::DecodeInto(raw, line);
+    // The lines the build treats as directives, as it recognises them.
+    const bool directive = line.find('@') != std::string::npos &&
+                           (kvx::Contains(line, "@@") || kvx::Contains(line, "@INSERT") ||
+                            kvx::Contains(line, "@IF["));
+    const std::string lower = kvx::LowerAscii(line);
+    if (!directive && !kvx::Contains(lower, "<a") && !kvx::Contains(lower, "name")) {
+      pending = true;
+      pendingBlank = pendingBlank && Blank(line);
+      return;
+    }
+    // A dropped run stays one line: blank when it was blank, since an anchor may go on over
+    // blank lines, and "." otherwise, so that no anchor is made across it.
+    if (pending) put(pendingBlank ? "" : ".");
+    pending = false, pendingBlank = true;
+    put(line);
+  });
+  if (pending) put(pendingBlank ? "" : ".");
+  return skeleton;
+}
 
 std::set<std::string> PageAnchors(const std::string& html) {
   std::set<std::string> anchors;
@@ -163,11 +206,28 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
     report.Add(dir, 0, "no temporary folder for building the editions");
     return;
   }
+  // The editions are built from the templates' skeletons: the same anchors at a cost that
+  // follows the directives and anchors, so that a huge template is read once, not once
+  // for every state and edition.
   std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
-    if (it->is_regular_file())
-      fs::copy_file(it->path(), scratch.path() + it->path().filename().string(),
-                    fs::copy_options::overwrite_existing, ec);
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code fileEc;
+    if (!it->is_regular_file(fileEc)) continue;
+    const std::string name = it->path().filename().string();
+    bool made = false;
+    if (IsTemplateName(name)) {
+      try {
+        kvx::WriteFile(scratch.path() + name,
+                       TemplateSkeleton(kvx::ReadFileBytes(it->path().string())));
+        made = true;
+      } catch (const std::exception&) {
+        // Copied as it is below; the build meets the same failure.
+      }
+    }
+    if (!made)
+      fs::copy_file(it->path(), scratch.path() + name, fs::copy_options::overwrite_existing,
+                    fileEc);
+  }
 
   QuietUi ui;
   std::istringstream noLines;

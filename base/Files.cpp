@@ -67,11 +67,15 @@ void RemoveCaseVariants(const std::string& fullName) {
   }
 }
 
-// Opens an existing regular file for reading. The file is opened without waiting (a
-// named pipe would otherwise wait for a writer) and checked once open, so that what is
+// Opens an existing regular file for reading. Anything else is refused before it is
+// opened (opening a device may do something), then the file is opened without waiting (a
+// named pipe would otherwise wait for a writer) and checked again, so that what is
 // checked is what is read.
 int OpenRegular(const std::string& fullName) {
   const std::string path = Resolve(fullName);
+  struct stat before {};
+  if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode))
+    Raise(kErrFileNotFound, "Not a regular file: " + fullName);
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) {
     const int e = errno;

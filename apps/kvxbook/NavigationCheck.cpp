@@ -141,6 +141,67 @@ bool Blank(std::string_view line) {
   return true;
 }
 
+// True when the line can go on with an anchor begun on a line before it: an anchor's
+// parts may be parted by line breaks only where blanks may stand, so such a line begins
+// with the next part (the attribute name, "=" or the quoted name).
+bool ContinuesAnAnchor(const std::string& lower) {
+  std::size_t at = 0;
+  while (at < lower.size() && std::isspace(static_cast<unsigned char>(lower[at]))) ++at;
+  const std::string_view rest = std::string_view(lower).substr(at);
+  return rest.starts_with("name") || rest.starts_with("=") || rest.starts_with("\"");
+}
+
+}  // namespace
+
+namespace {
+
+// The anchors of html, as PageAnchors finds them; open is set when an anchor's parts run
+// up to the end of html, so that text after it could go on with it.
+std::set<std::string> ScanAnchors(const std::string& html, bool& open) {
+  std::set<std::string> anchors;
+  open = false;
+  const std::string lower = kvx::LowerAscii(html);
+  auto skipBlanks = [&](std::size_t at) {
+    while (at < lower.size() && std::isspace(static_cast<unsigned char>(lower[at]))) ++at;
+    return at;
+  };
+  for (std::size_t at = lower.find("<a"); at != std::string::npos; at = lower.find("<a", at + 2)) {
+    std::size_t p = at + 2;
+    if (p >= lower.size()) open = true;
+    if (p >= lower.size() || !std::isspace(static_cast<unsigned char>(lower[p]))) continue;
+    p = skipBlanks(p);
+    if (p >= lower.size()) open = true;
+    if (lower.compare(p, 4, "name") != 0) continue;
+    p = skipBlanks(p + 4);
+    if (p >= lower.size()) open = true;
+    if (p >= lower.size() || lower[p] != '=') continue;
+    p = skipBlanks(p + 1);
+    if (p >= lower.size()) open = true;
+    if (p >= lower.size() || lower[p] != '"') continue;
+    const std::size_t end = html.find('"', p + 1);
+    if (end == std::string::npos) {
+      open = true;
+      break;
+    }
+    anchors.insert(html.substr(p + 1, end - p - 1));
+  }
+  return anchors;
+}
+
+// What a plain line (no "@") gives the skeleton: itself when it could go on with an anchor
+// begun before it or begin one that goes on after it; else its anchors alone, as short
+// anchors in a row; empty when it has none.
+std::string PlainLineSkeleton(const std::string& line, const std::string& lower) {
+  if (ContinuesAnAnchor(lower)) return line;
+  if (!kvx::Contains(lower, "<a")) return {};
+  bool open = false;
+  const std::set<std::string> anchors = ScanAnchors(line, open);
+  if (open) return line;
+  std::string shortLine;
+  for (const std::string& name : anchors) shortLine += "<a name=\"" + name + "\">";
+  return shortLine;
+}
+
 }  // namespace
 
 std::string TemplateSkeleton(std::string_view storedText) {
@@ -152,47 +213,36 @@ std::string TemplateSkeleton(std::string_view storedText) {
   };
   kvx::ForEachLine(storedText, [&](std::string_view raw) {
     kvx::DecodeInto(raw, line);
-    // The lines the build treats as directives, as it recognises them.
-    const bool directive = line.find('@') != std::string::npos &&
-                           (kvx::Contains(line, "@@") || kvx::Contains(line, "@INSERT") ||
-                            kvx::Contains(line, "@IF["));
     const std::string lower = kvx::LowerAscii(line);
-    if (!directive && !kvx::Contains(lower, "<a") && !kvx::Contains(lower, "name")) {
+    std::string kept;
+    if (line.find('@') == std::string::npos) {
+      kept = PlainLineSkeleton(line, lower);
+    } else if (kvx::Contains(line, "@@") || kvx::Contains(line, "@INSERT") ||
+               kvx::Contains(line, "@IF[") || kvx::Contains(lower, "<a") ||
+               ContinuesAnAnchor(lower)) {
+      // Directives decide what is written. A token's value holds no "<" or quote (it is
+      // escaped) and none of the check's companies has a value beginning with "name" or
+      // "=", so other lines of tokens can neither begin an anchor nor go on with one.
+      kept = line;
+    }
+    if (kept.empty()) {
       pending = true;
       pendingBlank = pendingBlank && Blank(line);
       return;
     }
     // A dropped run stays one line: blank when it was blank, since an anchor may go on over
-    // blank lines, and "." otherwise, so that no anchor is made across it.
+    // blank lines, and "." otherwise, which stops an anchor as the text it stands for did.
     if (pending) put(pendingBlank ? "" : ".");
     pending = false, pendingBlank = true;
-    put(line);
+    put(kept);
   });
   if (pending) put(pendingBlank ? "" : ".");
   return skeleton;
 }
 
 std::set<std::string> PageAnchors(const std::string& html) {
-  std::set<std::string> anchors;
-  const std::string lower = kvx::LowerAscii(html);
-  auto skipBlanks = [&](std::size_t at) {
-    while (at < lower.size() && std::isspace(static_cast<unsigned char>(lower[at]))) ++at;
-    return at;
-  };
-  for (std::size_t at = lower.find("<a"); at != std::string::npos; at = lower.find("<a", at + 2)) {
-    std::size_t p = at + 2;
-    if (p >= lower.size() || !std::isspace(static_cast<unsigned char>(lower[p]))) continue;
-    p = skipBlanks(p);
-    if (lower.compare(p, 4, "name") != 0) continue;
-    p = skipBlanks(p + 4);
-    if (p >= lower.size() || lower[p] != '=') continue;
-    p = skipBlanks(p + 1);
-    if (p >= lower.size() || lower[p] != '"') continue;
-    const std::size_t end = html.find('"', p + 1);
-    if (end == std::string::npos) break;
-    anchors.insert(html.substr(p + 1, end - p - 1));
-  }
-  return anchors;
+  bool open = false;
+  return ScanAnchors(html, open);
 }
 
 void CheckNavigation(const std::string& dir, CheckReport& report) {

@@ -163,6 +163,8 @@ TEST(Kvxbook, TheNavigationCheckBuildsFromSkeletonsWithEveryAnchor) {
                                           "<a",
                                           "broken by text",
                                           "name=\"none\">",
+                                          "<a name=",
+                                          "  \"six\">",
                                           "@IF[117]<a name=\"five\">",
                                           "@Company @State",
                                           "<p>after"};
@@ -176,14 +178,18 @@ TEST(Kvxbook, TheNavigationCheckBuildsFromSkeletonsWithEveryAnchor) {
   const std::string skeleton = kvxbook::TemplateSkeleton(Encoded(plain));
   t.Put("chap01.dat", skeleton);
   ASSERT_EQ(0, t.Run([&](App& app) { MakeFiles(app, "chap01", cache, reduced); }));
-  EXPECT_EQ((std::set<std::string>{"one", "two", "four", "five"}), kvxbook::PageAnchors(full));
+  EXPECT_EQ((std::set<std::string>{"one", "two", "four", "six", "five"}),
+            kvxbook::PageAnchors(full));
   EXPECT_EQ(kvxbook::PageAnchors(full), kvxbook::PageAnchors(reduced));
   EXPECT_EQ(
-      Encoded({".", "<A NAME=\"one\"></A>", "<!--@@ @IFCODE |117", "<p>inside <a name=\"two\">",
-               ".", "@@ELSE", "<a", "name=\"three\">", "@@-->", "<A", "", "NAME=\"four\">", "<a",
-               ".", "name=\"none\">", "@IF[117]<a name=\"five\">", "."}),
+      Encoded({".", "<a name=\"one\">", "<!--@@ @IFCODE |117", "<a name=\"two\">", ".", "@@ELSE",
+               "<a", "name=\"three\">", "@@-->", "<A", "", "NAME=\"four\">", "<a", ".",
+               "name=\"none\">", "<a name=", "  \"six\">", "@IF[117]<a name=\"five\">", "."}),
       skeleton);
-  // Text without directives or anchors costs the editions nothing, however long.
+  // A line keeps only its anchors; text without directives or anchors costs nothing.
+  EXPECT_EQ(Encoded({"<a name=\"a1\"><a name=\"a2\">"}),
+            kvxbook::TemplateSkeleton(Encoded(
+                {"<p><a href=\"x.htm\">x</a> <A NAME=\"a2\"></A> text <a  name = \"a1\">"})));
   EXPECT_EQ(Encoded({"."}),
             kvxbook::TemplateSkeleton(Encoded(std::vector<std::string>(10000, "filler text"))));
 }

@@ -1,10 +1,13 @@
 #include "base/Files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,8 +61,89 @@ std::vector<fs::path> CaseVariants(const std::string& fullName) {
 void RemoveCaseVariants(const std::string& fullName) {
   for (const fs::path& p : CaseVariants(fullName)) {
     std::error_code ec;
-    if (fs::is_regular_file(p, ec)) fs::remove(p, ec);
+    // The link itself goes, as the file it stands for would; what it points to stays.
+    const fs::file_status st = fs::symlink_status(p, ec);
+    if (fs::is_regular_file(st) || fs::is_symlink(st)) fs::remove(p, ec);
   }
+}
+
+// Opens an existing regular file for reading. Anything else is refused before it is
+// opened (opening a device may do something), then the file is opened without waiting (a
+// named pipe would otherwise wait for a writer) and checked again, so that what is
+// checked is what is read.
+int OpenRegular(const std::string& fullName) {
+  const std::string path = Resolve(fullName);
+  struct stat before {};
+  if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode))
+    Raise(kErrFileNotFound, "Not a regular file: " + fullName);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    const int e = errno;
+    if (e == ENOENT || e == ENOTDIR || e == ELOOP)
+      Raise(kErrFileNotFound, "Unable to find file: " + fullName);
+    Raise(ErrnoToError(e), "Unable to open file: " + fullName);
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const bool folder = S_ISDIR(st.st_mode);
+    ::close(fd);
+    if (folder) Raise(kErrPermissionDenied, "Not a file: " + fullName);
+    Raise(kErrFileNotFound, "Not a regular file: " + fullName);
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+std::mutex faultLock;
+WriteFault fault;  // the test seam; empty in the programs
+
+// The fault that applies to a write of fullName, if any.
+std::optional<WriteFault> FaultFor(const std::string& fullName) {
+  std::lock_guard<std::mutex> lock(faultLock);
+  if (fault.error == 0) return std::nullopt;
+  if (!fault.name.empty() && !Contains(UpperAscii(NameOf(fullName)), UpperAscii(fault.name)))
+    return std::nullopt;
+  return fault;
+}
+
+// Writes bytes to a temporary file beside fullName and renames it over fullName. The
+// temporary file is created new (never through an existing name), and the rename
+// replaces whatever entry held the name, a symbolic link included.
+void WriteReplacing(const std::string& fullName, const std::string& bytes, bool durable) {
+  const std::optional<WriteFault> failing = FaultFor(fullName);
+  if (failing && !failing->afterBytes)
+    Raise(ErrnoToError(failing->error), "Unable to write file: " + fullName);
+  std::string temp = FolderOf(fullName) + ".kvx-XXXXXX";
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
+  std::size_t done = 0;
+  int error = 0;
+  while (done < bytes.size()) {
+    std::size_t chunk = bytes.size() - done;
+    if (failing) {
+      if (done >= *failing->afterBytes) {
+        error = failing->error;
+        break;
+      }
+      chunk = std::min(chunk, *failing->afterBytes - done);
+    }
+    const ssize_t n = ::write(fd, bytes.data() + done, chunk);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      break;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (!error && durable && ::fsync(fd) != 0) error = errno;
+  ::fchmod(fd, 0644);  // mkstemp makes the file private; pages and data sets are ordinary files
+  if (::close(fd) != 0 && !error) error = errno;
+  if (!error && std::rename(temp.c_str(), fullName.c_str()) != 0) error = errno;
+  if (error) {
+    ::unlink(temp.c_str());
+    Raise(ErrnoToError(error), "Unable to write file: " + fullName);
+  }
+  RemoveCaseVariants(fullName);
 }
 
 }  // namespace
@@ -97,23 +181,29 @@ std::string Resolve(const std::string& fullName) {
 
 bool Exist(const std::string& fullName) {
   std::error_code ec;
-  return fs::exists(Resolve(fullName), ec);
+  const fs::file_status st = fs::status(Resolve(fullName), ec);  // stat never waits
+  return fs::is_regular_file(st) || fs::is_directory(st);
 }
 
 std::string ReadFileBytes(const std::string& fullName) {
-  const std::string path = Resolve(fullName);
-  std::error_code ec;
-  if (!fs::exists(path, ec)) Raise(kErrFileNotFound, "Unable to find file: " + fullName);
-  if (fs::is_directory(path, ec)) Raise(kErrPermissionDenied, "Not a file: " + fullName);
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) Raise(ErrnoToError(errno), "Unable to open file: " + fullName);
+  const int fd = OpenRegular(fullName);
   std::string bytes;
   char buffer[65536];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) Raise(kErrDiskMedia, "Unable to read file: " + fullName);
+  int error = 0;
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) error = errno;
+    if (n <= 0) break;
+    try {
+      bytes.append(buffer, static_cast<std::size_t>(n));
+    } catch (...) {
+      ::close(fd);
+      throw;
+    }
+  }
+  ::close(fd);
+  if (error) Raise(kErrDiskMedia, "Unable to read file: " + fullName);
   return bytes;
 }
 
@@ -141,22 +231,29 @@ std::string ReadFirstLine(const std::string& fullName) {
 }
 
 LineReader::LineReader(const std::string& fullName) : name_(fullName) {
-  const std::string path = Resolve(fullName);
-  std::error_code ec;
-  if (!fs::exists(path, ec)) Raise(kErrFileNotFound, "Unable to find file: " + fullName);
-  if (fs::is_directory(path, ec)) Raise(kErrPermissionDenied, "Not a file: " + fullName);
-  in_.open(path, std::ios::binary);
-  if (!in_) Raise(kErrPermissionDenied, "Unable to open file: " + fullName);
+  const int fd = OpenRegular(fullName);
+  in_ = ::fdopen(fd, "rb");
+  if (!in_) {
+    ::close(fd);
+    Raise(kErrPermissionDenied, "Unable to open file: " + fullName);
+  }
+}
+
+LineReader::~LineReader() {
+  std::fclose(in_);
 }
 
 bool LineReader::AtEnd() {
-  return in_.peek() == std::char_traits<char>::eof();
+  const int c = std::getc(in_);
+  if (c == EOF) return true;
+  std::ungetc(c, in_);
+  return false;
 }
 
 std::string LineReader::Next() {
   if (AtEnd()) Raise(kErrInputPastEnd, "Reading file: " + name_);
   std::string line;
-  std::getline(in_, line);
+  for (int c; (c = std::getc(in_)) != EOF && c != '\n';) line += static_cast<char>(c);
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;
 }
@@ -171,42 +268,11 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 void WriteFileAtomic(const std::string& fullName, const std::string& bytes) {
-  const std::string folder = FolderOf(fullName);
-  std::string temp = folder + ".kvx-XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
-  std::size_t done = 0;
-  int error = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      break;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (!error && ::fsync(fd) != 0) error = errno;
-  ::fchmod(fd, 0644);  // mkstemp makes the file private; data sets are ordinary files
-  if (::close(fd) != 0 && !error) error = errno;
-  if (!error) {
-    if (std::rename(temp.c_str(), fullName.c_str()) != 0) error = errno;
-  }
-  if (error) {
-    ::unlink(temp.c_str());
-    Raise(ErrnoToError(error), "Unable to write file: " + fullName);
-  }
-  RemoveCaseVariants(fullName);
+  WriteReplacing(fullName, bytes, true);
 }
 
 void WriteFile(const std::string& fullName, const std::string& bytes) {
-  RemoveCaseVariants(fullName);
-  std::FILE* f = std::fopen(fullName.c_str(), "wb");
-  if (!f) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
-  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const int writeErrno = errno;
-  if (std::fclose(f) != 0 || !ok)
-    Raise(ok ? kErrDiskFull : ErrnoToError(writeErrno), "Unable to write file: " + fullName);
+  WriteReplacing(fullName, bytes, false);
 }
 
 void DeleteIfExists(const std::string& fullName) {
@@ -228,6 +294,11 @@ void RenameFile(const std::string& from, const std::string& to) {
   if (std::rename(source.c_str(), to.c_str()) != 0)
     Raise(ErrnoToError(errno), "Unable to rename " + from + " to " + to);
   if (source != to) RemoveCaseVariants(to);
+}
+
+void SetWriteFault(const WriteFault& f) {
+  std::lock_guard<std::mutex> lock(faultLock);
+  fault = f;
 }
 
 void CreateFolder(const std::string& fullName) {

@@ -4,9 +4,16 @@
 // it, replacing a file whose name differs only in letter case. Text files are written
 // with CR LF and read accepting CR LF or LF. Failures raise the run-time error numbers
 // (53 not found, 62 input past end, 70 permission denied, 61 disk full, 52 bad name).
+//
+// Only regular files are read: a named pipe, a socket or a device in the folder counts as
+// missing, and is found out without opening it, so it can never hold the program up.
+// Every write goes to a temporary file in the target's folder that is then renamed over
+// the target: a reader sees the whole old file or the whole new one, and a symbolic link
+// in the target's place is replaced, never followed out of the folder.
 
 #include <cstddef>
-#include <fstream>
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,13 +25,15 @@ namespace kvx {
 // ignoring ASCII letter case; fullName itself when nothing matches.
 std::string Resolve(const std::string& fullName);
 
-// True when a file or folder of that name exists (letter case ignored).
+// True when a regular file or a folder of that name exists (letter case ignored, links
+// followed); a named pipe, socket or device does not count.
 bool Exist(const std::string& fullName);
 
 // A plain file name: not empty, no path separator, not "." or "..", no drive.
 bool IsPlainFileName(const std::string& name);
 
-// Reads a whole file as bytes. Raises 53 when missing, 70 when unreadable.
+// Reads a whole file as bytes. Raises 53 when missing or not a regular file, 70 when a
+// folder or unreadable.
 std::string ReadFileBytes(const std::string& fullName);
 
 // Splits text into lines at LF, dropping one CR before each LF. A final line without
@@ -40,24 +49,28 @@ std::string ReadFirstLine(const std::string& fullName);
 // Reads a text file line by line, as the data-set and session readers do.
 class LineReader {
  public:
-  explicit LineReader(const std::string& fullName);  // raises 53 or 70
+  explicit LineReader(const std::string& fullName);  // raises 53 or 70, as ReadFileBytes
+  ~LineReader();
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
   bool AtEnd();
   std::string Next();  // raises 62 past the end
 
  private:
-  std::ifstream in_;
+  std::FILE* in_ = nullptr;
   std::string name_;
 };
 
 // Lines joined with CR LF after each.
 std::string JoinLines(const std::vector<std::string>& lines);
 
-// Writes bytes to a temporary file in the same folder and renames it over the target,
-// so that a crash or a full disk never leaves a truncated file; on failure the old file
-// stays and the error is raised.
+// Writes bytes to a temporary file in the same folder, flushes it to the disk and renames
+// it over the target, so that a crash or a full disk never leaves a truncated file; on
+// failure the old file stays and the error is raised. For data sets and session files.
 void WriteFileAtomic(const std::string& fullName, const std::string& bytes);
 
-// Writes bytes in place (work files whose loss costs nothing).
+// The same without waiting for the disk: pages and work files, which a build makes again.
+// A kill or a full disk still leaves the whole old file.
 void WriteFile(const std::string& fullName, const std::string& bytes);
 
 // Deletes a file if it exists (letter case ignored). Raises 70 when it cannot.
@@ -75,5 +88,16 @@ void CreateFolder(const std::string& fullName);
 // The folder part of a full name, ending in "/"; the name part.
 std::string FolderOf(const std::string& fullName);
 std::string NameOf(const std::string& fullName);
+
+// A failing device for tests. While a fault is set, every write to a file whose name
+// holds `name` (letter case ignored; every file when empty) fails with the errno value
+// `error`: when creating the file if `afterBytes` is empty, else once that many bytes
+// are written. tests/support/FailingFiles.h sets and clears it.
+struct WriteFault {
+  std::string name;
+  std::optional<std::size_t> afterBytes;
+  int error = 0;  // 0: no fault
+};
+void SetWriteFault(const WriteFault& fault);
 
 }  // namespace kvx

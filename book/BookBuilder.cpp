@@ -1,12 +1,12 @@
 #include "book/BookBuilder.h"
 
+#include "base/Files.h"
 #include "book/StateChapter.h"
 #include "book/TemplateProcessor.h"
-#include "profile/DataSets.h"
 #include "core/App.h"
-#include "core/Trap.h"
-#include "base/Files.h"
 #include "core/Messages.h"
+#include "core/Trap.h"
+#include "profile/DataSets.h"
 
 namespace kvx {
 
@@ -33,6 +33,7 @@ bool CreateBook(App& app) {
     return false;
   }
   bool allBuilt = true;
+  int directiveMessages = 0;
   std::string name;
   KvxError error;
   try {
@@ -47,7 +48,9 @@ bool CreateBook(App& app) {
       // OUTPUT.HTM, the work file, is written once, after the last page: writing it for
       // every page would double the build's writes and leave the same file behind.
       const bool last = name == "chap17";
-      if (!MakeFiles(app, name, cache, page, last)) allBuilt = false;
+      if (!MakeFiles(app, name, cache, page, last, &directiveMessages)) allBuilt = false;
+      // Written to a temporary file and renamed into place: a reader, or a build that
+      // fails here, sees the whole old page or the whole new one.
       WriteFile(app.Path(name + ".htm"), page);
     }
   } catch (...) {
@@ -64,7 +67,7 @@ bool CreateBook(App& app) {
       app,
       p.StateName + " edition of book created successfully, in HTML" + "\r" + "file format" +
           (s.Generic == "Y" ? std::string(" (generic version).") : ", for " + p.Company + "."));
-  return allBuilt;
+  return allBuilt && directiveMessages == 0;
 }
 
 namespace {

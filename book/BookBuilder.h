@@ -12,8 +12,9 @@ struct App;
 // The pages MakeFiles builds, in build order (appendA is copied in generic builds).
 std::vector<std::string> TemplatePageNames();
 
-// Builds the current edition. True when every page was built; false when the build
-// was cancelled (incomplete data, no state chapter) or a page failed.
+// Builds the current edition. True when every page was built cleanly; false when the
+// build was cancelled (incomplete data, no state chapter), a page failed, or a template
+// showed a directive error (its page is still written), so a batch sees the error.
 bool CreateBook(App& app);
 
 // mode 1: the menu command, asking first; any other mode: the state changed while the

@@ -1,9 +1,9 @@
 #include "book/PrintableBook.h"
 
-#include "book/BookText.h"
-#include "core/App.h"
 #include "base/Errors.h"
 #include "base/Files.h"
+#include "book/BookText.h"
+#include "core/App.h"
 #include "core/Messages.h"
 
 namespace kvx {
@@ -68,7 +68,9 @@ class Compiler {
     Write("<br> <hr>");
     Write("<A NAME=\"TOP_STATE\"></A>");
     Write("<FONT FACE=\"Arial Black\"SIZE=+2>");
-    Write("<p align=\"CENTER\">Part V. &nbsp; &nbsp; " + app_.profile.StateName +
+    // The state's name comes from the data set, which anyone may edit, so it is escaped
+    // as every page of the book escapes it.
+    Write("<p align=\"CENTER\">Part V. &nbsp; &nbsp; " + EscapeHtml(app_.profile.StateName) +
           " Chapter</FONT></p>");
     Write(
         "<p align=\"center\"><img src=\"horiyell.gif\"alt=\"horiyell.gif (1505 bytes)\" "
@@ -112,7 +114,7 @@ void Compile(App& app, Compiler& c, bool outline) {
     c.Write(
         "<p>In order to save trees, Appendix B, the Business Plan Outline, a lengthy (96-page),");
     c.Write("editable document, is not included in this (printable) version of \"Opusgrand");
-    c.Write("in " + app.profile.StateName + ",\" since you chose not to include");
+    c.Write("in " + EscapeHtml(app.profile.StateName) + ",\" since you chose not to include");
     c.Write("it when you created this printable version.");
     c.Write(
         "<p>If you wish to print out the Business Plan Outline, we suggest you use the Corvanta");
@@ -180,16 +182,12 @@ std::string MakeOneFile(App& app) {
   Compiler compiler(app);
   KvxError error;
   try {
+    // The name comes from the state code of the data set: nothing outside the book
+    // folder is written because of it.
+    if (!IsPlainFileName(bookFile)) Raise(kErrBadFileName, "Bad book file name: " + bookFile);
     if (s.WinVer != "XP") CopyBookImages(app, folder);
-    DeleteIfExists(target);
-    try {
-      Compile(app, compiler, outline == kYes);
-    } catch (...) {
-      // What was compiled before the failure is still written, as the book file would
-      // have been written line by line.
-      WriteFile(target, compiler.out());
-      throw;
-    }
+    Compile(app, compiler, outline == kYes);
+    // Only a whole book replaces the one before it; a failure keeps the old book.
     WriteFile(target, compiler.out());
   } catch (...) {
     error = CurrentError();

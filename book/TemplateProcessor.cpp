@@ -1,12 +1,12 @@
 #include "book/TemplateProcessor.h"
 
+#include "base/Errors.h"
+#include "base/Files.h"
 #include "book/BookText.h"
 #include "book/ConditionCodes.h"
 #include "book/LineCodec.h"
 #include "book/StateChapter.h"
 #include "core/App.h"
-#include "base/Errors.h"
-#include "base/Files.h"
 #include "core/Messages.h"
 
 namespace kvx {
@@ -254,12 +254,13 @@ void ProcessTemplate(std::string_view rawText, TemplateContext& context, std::st
 }
 
 bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page,
-               bool writeWorkFile) {
+               bool writeWorkFile, int* directiveMessages) {
   const std::string templateName = app.Path(pageName + ".dat");
   page.clear();
   TemplateContext context{
       app.profile, app.states, app.session.PathSpec,
-      [&app](const std::string& text) {
+      [&app, directiveMessages](const std::string& text) {
+        if (directiveMessages) ++*directiveMessages;
         app.ui.ShowMessage(Box(app.session.ProgName, text, Icon::Information));
       },
       [&app, &cache]() -> const ChapterLines& { return StateChapterLines(app, cache); }};

@@ -49,8 +49,9 @@ void ProcessTemplate(std::string_view rawText, TemplateContext& context, std::st
 
 // Makes the page from the template pageName + ".dat" into page and, with writeWorkFile,
 // writes it to OUTPUT.HTM. Returns false, after the error message, when the page could
-// not be made completely.
+// not be made completely. Each directive error shown for the page adds one to
+// directiveMessages when given.
 bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page,
-               bool writeWorkFile = true);
+               bool writeWorkFile = true, int* directiveMessages = nullptr);
 
 }  // namespace kvx

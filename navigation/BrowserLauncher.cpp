@@ -49,10 +49,11 @@ std::string WorkaroundPageText(const std::string& pathSpec, const std::string& l
                                const std::string& suffix) {
   const std::string crlf = "\r\n";
   std::string page;
+  // The suffix names the state from the data set, which anyone may edit: escaped too.
   page += "<HTML>" + crlf;
   page += "<FONT FACE=" + std::string(1, kQ) + "Arial Black" + kQ + " SIZE=+2>" + crlf;
   page += "<p align=" + std::string(1, kQ) + "CENTER" + kQ + "> <a href=" + kQ + EscapeHtml(link) +
-          kQ + ">Click here to continue" + suffix + "</a></p><br>" + crlf;
+          kQ + ">Click here to continue" + EscapeHtml(suffix) + "</a></p><br>" + crlf;
   page += "<p align=" + std::string(1, kQ) + "CENTER" + kQ + "> <a href=" + kQ +
           EscapeHtml(pathSpec + "contents.htm") + kQ + ">Or click here for Table of Contents</a>" +
           crlf;

@@ -13,6 +13,8 @@
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookText.h"
+#include "book/LineCodec.h"
 #include "core/App.h"
 #include "core/StateTable.h"
 #include "navigation/BrowserLauncher.h"
@@ -127,10 +129,37 @@ struct Findings {
   }
 };
 
+bool IsTemplateName(const std::string& name) {
+  for (const std::string& page : kvx::TemplatePageNames())
+    if (kvx::EqualsIgnoreCase(name, page + ".dat")) return true;
+  return false;
+}
+
+bool Blank(std::string_view line) {
+  for (char c : line)
+    if (!std::isspace(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+// True when the line can go on with an anchor begun on a line before it: an anchor's
+// parts may be parted by line breaks only where blanks may stand, so such a line begins
+// with the next part (the attribute name, "=" or the quoted name).
+bool ContinuesAnAnchor(const std::string& lower) {
+  std::size_t at = 0;
+  while (at < lower.size() && std::isspace(static_cast<unsigned char>(lower[at]))) ++at;
+  const std::string_view rest = std::string_view(lower).substr(at);
+  return rest.starts_with("name") || rest.starts_with("=") || rest.starts_with("\"");
+}
+
 }  // namespace
 
-std::set<std::string> PageAnchors(const std::string& html) {
+namespace {
+
+// The anchors of html, as PageAnchors finds them; open is set when an anchor's parts run
+// up to the end of html, so that text after it could go on with it.
+std::set<std::string> ScanAnchors(const std::string& html, bool& open) {
   std::set<std::string> anchors;
+  open = false;
   const std::string lower = kvx::LowerAscii(html);
   auto skipBlanks = [&](std::size_t at) {
     while (at < lower.size() && std::isspace(static_cast<unsigned char>(lower[at]))) ++at;
@@ -138,18 +167,82 @@ std::set<std::string> PageAnchors(const std::string& html) {
   };
   for (std::size_t at = lower.find("<a"); at != std::string::npos; at = lower.find("<a", at + 2)) {
     std::size_t p = at + 2;
+    if (p >= lower.size()) open = true;
     if (p >= lower.size() || !std::isspace(static_cast<unsigned char>(lower[p]))) continue;
     p = skipBlanks(p);
+    if (p >= lower.size()) open = true;
     if (lower.compare(p, 4, "name") != 0) continue;
     p = skipBlanks(p + 4);
+    if (p >= lower.size()) open = true;
     if (p >= lower.size() || lower[p] != '=') continue;
     p = skipBlanks(p + 1);
+    if (p >= lower.size()) open = true;
     if (p >= lower.size() || lower[p] != '"') continue;
     const std::size_t end = html.find('"', p + 1);
-    if (end == std::string::npos) break;
+    if (end == std::string::npos) {
+      open = true;
+      break;
+    }
     anchors.insert(html.substr(p + 1, end - p - 1));
   }
   return anchors;
+}
+
+// What a plain line (no "@") gives the skeleton: itself when it could go on with an anchor
+// begun before it or begin one that goes on after it; else its anchors alone, as short
+// anchors in a row; empty when it has none.
+std::string PlainLineSkeleton(const std::string& line, const std::string& lower) {
+  if (ContinuesAnAnchor(lower)) return line;
+  if (!kvx::Contains(lower, "<a")) return {};
+  bool open = false;
+  const std::set<std::string> anchors = ScanAnchors(line, open);
+  if (open) return line;
+  std::string shortLine;
+  for (const std::string& name : anchors) shortLine += "<a name=\"" + name + "\">";
+  return shortLine;
+}
+
+}  // namespace
+
+std::string TemplateSkeleton(std::string_view storedText) {
+  std::string skeleton, line;
+  bool pending = false, pendingBlank = true;
+  auto put = [&](const std::string& plain) {
+    skeleton += kvx::EncodeLine(plain).value_or(std::string());
+    skeleton += "\r\n";
+  };
+  kvx::ForEachLine(storedText, [&](std::string_view raw) {
+    kvx::DecodeInto(raw, line);
+    const std::string lower = kvx::LowerAscii(line);
+    std::string kept;
+    if (line.find('@') == std::string::npos) {
+      kept = PlainLineSkeleton(line, lower);
+    } else if (kvx::Contains(line, "@@") || kvx::Contains(line, "@INSERT") ||
+               kvx::Contains(line, "@IF[") || kvx::Contains(lower, "<a") ||
+               ContinuesAnAnchor(lower)) {
+      // Directives decide what is written. A token's value holds no "<" or quote (it is
+      // escaped) and none of the check's companies has a value beginning with "name" or
+      // "=", so other lines of tokens can neither begin an anchor nor go on with one.
+      kept = line;
+    }
+    if (kept.empty()) {
+      pending = true;
+      pendingBlank = pendingBlank && Blank(line);
+      return;
+    }
+    // A dropped run stays one line: blank when it was blank, since an anchor may go on over
+    // blank lines, and "." otherwise, which stops an anchor as the text it stands for did.
+    if (pending) put(pendingBlank ? "" : ".");
+    pending = false, pendingBlank = true;
+    put(kept);
+  });
+  if (pending) put(pendingBlank ? "" : ".");
+  return skeleton;
+}
+
+std::set<std::string> PageAnchors(const std::string& html) {
+  bool open = false;
+  return ScanAnchors(html, open);
 }
 
 void CheckNavigation(const std::string& dir, CheckReport& report) {
@@ -163,11 +256,28 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
     report.Add(dir, 0, "no temporary folder for building the editions");
     return;
   }
+  // The editions are built from the templates' skeletons: the same anchors at a cost that
+  // follows the directives and anchors, so that a huge template is read once, not once
+  // for every state and edition.
   std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
-    if (it->is_regular_file())
-      fs::copy_file(it->path(), scratch.path() + it->path().filename().string(),
-                    fs::copy_options::overwrite_existing, ec);
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code fileEc;
+    if (!it->is_regular_file(fileEc)) continue;
+    const std::string name = it->path().filename().string();
+    bool made = false;
+    if (IsTemplateName(name)) {
+      try {
+        kvx::WriteFile(scratch.path() + name,
+                       TemplateSkeleton(kvx::ReadFileBytes(it->path().string())));
+        made = true;
+      } catch (const std::exception&) {
+        // Copied as it is below; the build meets the same failure.
+      }
+    }
+    if (!made)
+      fs::copy_file(it->path(), scratch.path() + name, fs::copy_options::overwrite_existing,
+                    fileEc);
+  }
 
   QuietUi ui;
   std::istringstream noLines;

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "CheckCommand.h"
 
@@ -13,6 +14,12 @@ namespace kvxbook {
 // each of the seven legal entities, for every state whose file is present, and reports
 // each index row and menu label whose page was not built or lacks the anchor.
 void CheckNavigation(const std::string& dir, CheckReport& report);
+
+// A stored template reduced to what decides the anchors of its page, stored the same way:
+// lines with "@" (directives and tokens) and lines that may hold part of an anchor stay;
+// each run of other lines becomes one line. A page built from it has every anchor whose
+// name holds no line break that the page built from the template has, and no other.
+std::string TemplateSkeleton(std::string_view storedText);
 
 // The anchor names of a page: every <A NAME="..."> (any letter case of the tag).
 std::set<std::string> PageAnchors(const std::string& html);

@@ -7,7 +7,9 @@
 #include <filesystem>
 
 #include "apps/kvxbook/BatchUi.h"
+#include "apps/kvxbook/NavigationCheck.h"
 #include "book/BookBuilder.h"
+#include "book/StateChapter.h"
 #include "book/TemplateProcessor.h"
 #include "tests/book/BookFixture.h"
 
@@ -143,6 +145,55 @@ TEST(Kvxbook, CheckReportsEachProblemWithItsLine) {
   EXPECT_NE(std::string::npos, RunKvxbook("check " + Quoted(t.dir()), status)
                                    .find("ca.dat:1: the state identity anchor names row 44, "
                                          "not 05\n"));
+}
+
+TEST(Kvxbook, TheNavigationCheckBuildsFromSkeletonsWithEveryAnchor) {
+  const std::vector<std::string> plain = {"<p>plain text",
+                                          "more text",
+                                          "<A NAME=\"one\"></A>",
+                                          "<!--@@ @IFCODE |117",
+                                          "<p>inside <a name=\"two\">",
+                                          "text",
+                                          "@@ELSE",
+                                          "<a",
+                                          "name=\"three\">",
+                                          "@@-->",
+                                          "<A",
+                                          "",
+                                          "  ",
+                                          "NAME=\"four\">",
+                                          "<a",
+                                          "broken by text",
+                                          "name=\"none\">",
+                                          "<a name=",
+                                          "  \"six\">",
+                                          "@IF[117]<a name=\"five\">",
+                                          "@Company @State",
+                                          "<p>after"};
+  TestApp t;
+  PutEmptyBook(t);
+  LoadCompany(t.app, SampleDataSet());
+  StateChapterCache cache;
+  std::string full, reduced;
+  t.Put("chap01.dat", Encoded(plain));
+  ASSERT_EQ(0, t.Run([&](App& app) { MakeFiles(app, "chap01", cache, full); }));
+  const std::string skeleton = kvxbook::TemplateSkeleton(Encoded(plain));
+  t.Put("chap01.dat", skeleton);
+  ASSERT_EQ(0, t.Run([&](App& app) { MakeFiles(app, "chap01", cache, reduced); }));
+  EXPECT_EQ((std::set<std::string>{"one", "two", "four", "six", "five"}),
+            kvxbook::PageAnchors(full));
+  EXPECT_EQ(kvxbook::PageAnchors(full), kvxbook::PageAnchors(reduced));
+  EXPECT_EQ(
+      Encoded({".", "<a name=\"one\">", "<!--@@ @IFCODE |117", "<a name=\"two\">", ".", "@@ELSE",
+               "<a", "name=\"three\">", "@@-->", "<A", "", "NAME=\"four\">", "<a", ".",
+               "name=\"none\">", "<a name=", "  \"six\">", "@IF[117]<a name=\"five\">", "."}),
+      skeleton);
+  // A line keeps only its anchors; text without directives or anchors costs nothing.
+  EXPECT_EQ(Encoded({"<a name=\"a1\"><a name=\"a2\">"}),
+            kvxbook::TemplateSkeleton(Encoded(
+                {"<p><a href=\"x.htm\">x</a> <A NAME=\"a2\"></A> text <a  name = \"a1\">"})));
+  EXPECT_EQ(Encoded({"."}),
+            kvxbook::TemplateSkeleton(Encoded(std::vector<std::string>(10000, "filler text"))));
 }
 
 TEST(Kvxbook, EncodeAndDecode) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "base/Files.h"
 #include "core/App.h"
 #include "navigation/BrowserLauncher.h"
 #include "tests/support/TestApp.h"
@@ -103,6 +106,24 @@ TEST(OpenBookLocation, WorkaroundPageKeepsAnAbsoluteTargetAndEscapesQuotes) {
                       "continue to Chapter "),
             std::string::npos)
       << page;
+}
+
+TEST(OpenBookLocation, WorkaroundPageEscapesTheStateAndReplacesALink) {
+  Launcher l(true);
+  test::TempFolder outside;
+  WriteFile(outside.path() + "keep", "outside");
+  std::filesystem::remove(l.t.dir() + kWorkaroundPage);
+  std::filesystem::create_symlink(outside.path() + "keep", l.t.dir() + kWorkaroundPage);
+  l.t.app.profile.StateName = "<script>alert(1)</script>";
+  l.Open("statchap.htm#SALES TAX");
+  const std::string page = l.t.Get(kWorkaroundPage);
+  EXPECT_EQ(page.find("<script>"), std::string::npos) << page;
+  EXPECT_NE(page.find("continue to &lt;script&gt;alert(1)&lt;/script&gt; laws chapter</a>"),
+            std::string::npos)
+      << page;
+  EXPECT_EQ("outside", ReadFileBytes(outside.path() + "keep"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(
+      std::filesystem::symlink_status(l.t.dir() + kWorkaroundPage)));
 }
 
 TEST(OpenBookLocation, VeryLongAndMissingPagesStillReachTheBrowser) {

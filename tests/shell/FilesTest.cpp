@@ -7,12 +7,24 @@
 
 #include "base/Errors.h"
 #include "base/Files.h"
+#include "core/Messages.h"
+#include "profile/CompanyProfile.h"
+#include "profile/DataSets.h"
+#include "shell/Startup.h"
+#include "tests/support/FailingFiles.h"
 #include "tests/support/TestApp.h"
 
 namespace kvx {
 namespace {
 
+using test::FailingWrites;
+using test::FinishesWithoutBlocking;
+using test::MakeFifo;
+using test::SampleDataSet;
 using test::TempFolder;
+using test::TestApp;
+
+namespace fs = std::filesystem;
 
 int ErrorOf(const std::function<void()>& f) {
   try {
@@ -76,6 +88,148 @@ TEST(Files, AFailedAtomicWriteKeepsTheOldFileAndLeavesNoTemporary) {
   EXPECT_EQ(Entries(f.path()), std::vector<std::string>{"NDEXDATA.TXT"});
   EXPECT_TRUE(std::filesystem::is_directory(f.path() + "NDEXDATA.TXT/inside"));
   EXPECT_EQ(ErrorOf([&] { WriteFileAtomic(f.path() + "no/such/folder", "x"); }), kErrFileNotFound);
+}
+
+TEST(Files, ANamedPipeCountsAsMissingAndIsNeverOpened) {
+  TempFolder f;
+  const std::string fifo = f.path() + "ACME.KVX";
+  MakeFifo(fifo);
+  int read = 0, lines = 0, first = 0;
+  bool exists = true;
+  EXPECT_TRUE(FinishesWithoutBlocking({fifo}, [&] {
+    exists = Exist(f.path() + "acme.kvx");
+    read = ErrorOf([&] { ReadFileBytes(fifo); });
+    lines = ErrorOf([&] { LineReader r(fifo); });
+    first = ErrorOf([&] { ReadFirstLine(f.path() + "Acme.Kvx"); });
+  }));
+  EXPECT_FALSE(exists);
+  EXPECT_EQ(kErrFileNotFound, read);
+  EXPECT_EQ(kErrFileNotFound, lines);
+  EXPECT_EQ(kErrFileNotFound, first);
+  // A device is no file either; a folder is, and still reads as permission denied.
+  EXPECT_FALSE(Exist("/dev/null"));
+  EXPECT_EQ(kErrFileNotFound, ErrorOf([] { ReadFileBytes("/dev/zero"); }));
+  EXPECT_TRUE(Exist(f.path()));
+}
+
+TEST(Files, AWriteReplacesALinkAndNeverFollowsIt) {
+  TempFolder f, outside;
+  WriteFile(outside.path() + "target", "outside");
+  WriteFile(outside.path() + "other", "outside");
+  fs::create_symlink(outside.path() + "target", f.path() + "chap03.htm");
+  fs::create_symlink(outside.path() + "target", f.path() + "ACME.KVX");
+  fs::create_symlink(outside.path() + "other", f.path() + "COPY.GIF");
+  // A link whose name differs in letter case goes too, as a file of that name would.
+  fs::create_symlink(outside.path() + "target", f.path() + "OUTPUT.HTM");
+  WriteFile(f.path() + "chap03.htm", "page");
+  WriteFileAtomic(f.path() + "ACME.KVX", "data set");
+  WriteFile(f.path() + "output.htm", "work");
+  CopyFile(f.path() + "chap03.htm", f.path() + "COPY.GIF");
+  EXPECT_EQ("outside", ReadFileBytes(outside.path() + "target"));
+  EXPECT_EQ("outside", ReadFileBytes(outside.path() + "other"));
+  for (const char* name : {"chap03.htm", "ACME.KVX", "output.htm", "COPY.GIF"})
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(f.path() + name))) << name;
+  EXPECT_EQ("data set", ReadFileBytes(f.path() + "ACME.KVX"));
+  EXPECT_EQ("page", ReadFileBytes(f.path() + "COPY.GIF"));
+  EXPECT_EQ((std::vector<std::string>{"ACME.KVX", "COPY.GIF", "chap03.htm", "output.htm"}),
+            Entries(f.path()));
+}
+
+TEST(Files, AFailingDeviceKeepsTheOldFile) {
+  TempFolder f;
+  WriteFile(f.path() + "chap01.htm", "old page");
+  WriteFileAtomic(f.path() + "ACME.KVX", "old data");
+  {
+    FailingWrites full("chap01", test::DiskFullAfter{3});
+    EXPECT_EQ(kErrDiskFull, ErrorOf([&] { WriteFile(f.path() + "chap01.htm", "new page"); }));
+    EXPECT_EQ(0, ErrorOf([&] { WriteFile(f.path() + "chap02.htm", "other"); }));
+    EXPECT_EQ(0, ErrorOf([&] { WriteFile(f.path() + "CHAP01.HTM.x", "ab"); }));  // short
+  }
+  {
+    FailingWrites denied("", test::WritesDenied{});
+    EXPECT_EQ(kErrPermissionDenied,
+              ErrorOf([&] { WriteFileAtomic(f.path() + "ACME.KVX", "new data"); }));
+  }
+  EXPECT_EQ("old page", ReadFileBytes(f.path() + "chap01.htm"));
+  EXPECT_EQ("old data", ReadFileBytes(f.path() + "ACME.KVX"));
+  EXPECT_EQ((std::vector<std::string>{"ACME.KVX", "CHAP01.HTM.x", "chap01.htm", "chap02.htm"}),
+            Entries(f.path()));
+  WriteFile(f.path() + "chap01.htm", "new page");  // the fault is gone with its guard
+  EXPECT_EQ("new page", ReadFileBytes(f.path() + "chap01.htm"));
+}
+
+TEST(DataSets, AFailedSaveKeepsTheOldDataSetAndSaysSo) {
+  TestApp t;
+  t.SetProgramFolder();
+  for (int n = 1; n <= kDataSetLines; ++n) SetProfileLine(t.app.profile, n, SampleDataSet()[n - 1]);
+  ASSERT_TRUE(SaveDataSet(t.app, "ACME.KVX"));
+  const std::string saved = t.Get("ACME.KVX");
+  const std::string last = t.Get("LASTDATA.TXT");
+  t.app.profile.Company = "Changed Co";
+  {
+    FailingWrites full("ACME.KVX", test::DiskFullAfter{10});
+    EXPECT_FALSE(SaveDataSet(t.app, "ACME.KVX"));
+  }
+  {
+    FailingWrites denied("LASTDATA", test::WritesDenied{});
+    EXPECT_FALSE(SaveDataSet(t.app, "Other.KVX"));
+  }
+  EXPECT_EQ(saved, t.Get("ACME.KVX"));
+  EXPECT_EQ(last, t.Get("LASTDATA.TXT"));
+  const std::string shown = t.Output();
+  EXPECT_NE(std::string::npos,
+            shown.find("Error number  61 (Disk full) detected in subprogram or function "
+                       "SaveDataSet"));
+  EXPECT_NE(std::string::npos,
+            shown.find("Error number  70 (Permission denied) detected in subprogram or function "
+                       "SaveDataSet"));
+}
+
+TEST(DataSets, SessionFilesAndTheQuickMessageReplaceLinksOutOfTheFolder) {
+  TestApp t;
+  t.SetProgramFolder();
+  for (int n = 1; n <= kDataSetLines; ++n) SetProfileLine(t.app.profile, n, SampleDataSet()[n - 1]);
+  TempFolder outside;
+  WriteFile(outside.path() + "keep", "outside");
+  for (const char* name : {"ACME.KVX", "LASTDATA.TXT", "NDEXDATA.TXT", "TMP_QM.DAT"})
+    fs::create_symlink(outside.path() + "keep", t.dir() + name);
+  ASSERT_TRUE(SaveDataSet(t.app, "ACME.KVX"));
+  QuickMessage(t.app, "a notice");
+  EXPECT_EQ("outside", ReadFileBytes(outside.path() + "keep"));
+  EXPECT_EQ("ACME.KVX\r\n", t.Get("LASTDATA.TXT"));
+  EXPECT_EQ("a notice\r\n", t.Get("TMP_QM.DAT"));
+  for (const char* name : {"ACME.KVX", "LASTDATA.TXT", "NDEXDATA.TXT", "TMP_QM.DAT"})
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(t.dir() + name))) << name;
+}
+
+TEST(DataSets, NamedPipesInTheSessionNeverHoldUpStartUp) {
+  // The data set LASTDATA.TXT names is a pipe: start-up says it is missing.
+  TestApp t("OK\n");
+  t.PutBookFiles();
+  t.PutLines("LASTDATA.TXT", {"ACME.KVX"});
+  t.PutLines("NDEXDATA.TXT", {"ACME.KVX"});
+  MakeFifo(t.dir() + "ACME.KVX");
+  t.app.hooks.runMainWindow = [](App&) {};
+  EXPECT_TRUE(FinishesWithoutBlocking({t.dir() + "ACME.KVX"},
+                                      [&] { t.Run([](App& app) { ProgramEntry(app, ""); }); }));
+  EXPECT_NE(std::string::npos, t.Output().find("File named ACME.KVX not found or corrupted"));
+
+  // Pipes as the session files and a listed data set: the load reports, the list skips.
+  TestApp u;
+  u.SetProgramFolder();
+  MakeFifo(u.dir() + "LASTDATA.TXT");
+  MakeFifo(u.dir() + "PIPE.KVX");
+  u.PutLines("NDEXDATA.TXT", {"PIPE.KVX", "REAL.KVX"});
+  u.PutLines("REAL.KVX", SampleDataSet());
+  bool loaded = true;
+  EXPECT_TRUE(FinishesWithoutBlocking({u.dir() + "LASTDATA.TXT", u.dir() + "PIPE.KVX"}, [&] {
+    loaded = LoadDataSet(u.app, 1);
+    ReadDataList(u.app);
+  }));
+  EXPECT_FALSE(loaded);
+  EXPECT_NE(std::string::npos, u.Output().find("Error number  53 (File not found)"));
+  EXPECT_EQ("REAL.KVX", u.app.session.DataList[1]);
+  EXPECT_EQ("", u.app.session.DataList[2]);
 }
 
 TEST(Files, OnlyPlainNamesArePlain) {

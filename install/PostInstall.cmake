@@ -5,8 +5,8 @@
 set(kvx_prefix "${CMAKE_INSTALL_PREFIX}")
 cmake_path(ABSOLUTE_PATH kvx_prefix NORMALIZE)
 string(REGEX REPLACE "(.)/$" "\\1" kvx_prefix "${kvx_prefix}")
-if(kvx_prefix MATCHES "[\n\r]")
-  message(FATAL_ERROR "The install prefix holds a line break: ${kvx_prefix}")
+if(kvx_prefix MATCHES "[\n\r;]")
+  message(FATAL_ERROR "The install prefix holds a line break or a semicolon: ${kvx_prefix}")
 endif()
 set(kvx_folder "${kvx_prefix}/${KVX_INSTALL_FOLDER}")  # where the program will run
 set(kvx_dest "$ENV{DESTDIR}${kvx_folder}")              # where the files are now
@@ -56,7 +56,7 @@ file(INSTALL DESTINATION "${kvx_prefix}/${kvx_entry_dir}" TYPE FILE
 # The uninstall list: every file installed so far, the program folder's by their names in
 # it, the two under share/ as "prefix:" and their place.
 set(kvx_lines "${KVX_LIST_HEADER}"
-    "# Installed into ${kvx_folder}; ${KVX_INSTALL_FOLDER}/unins000 removes these files.")
+    "# Installed into ${kvx_folder}, removed by ${KVX_INSTALL_FOLDER}/unins000.")
 set(kvx_installed ${CMAKE_INSTALL_MANIFEST_FILES})
 list(REMOVE_DUPLICATES kvx_installed)
 string(LENGTH "${kvx_dest}/" kvx_dest_length)

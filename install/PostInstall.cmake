@@ -10,6 +10,10 @@ if(kvx_prefix MATCHES "[\n\r;]")
 endif()
 set(kvx_folder "${kvx_prefix}/${KVX_INSTALL_FOLDER}")  # where the program will run
 set(kvx_dest "$ENV{DESTDIR}${kvx_folder}")              # where the files are now
+# The two files made here are written to a folder of this install's own first, so that
+# installs run at the same time from one build do not mix them up.
+string(RANDOM LENGTH 12 kvx_random)
+set(kvx_stage "${KVX_STAGE_DIR}/install-${kvx_random}")
 
 # A value of the desktop entry: backslashes doubled.
 function(kvx_desktop_string value out)
@@ -38,7 +42,7 @@ kvx_desktop_string("${kvx_folder}/kvx" kvx_try)
 kvx_desktop_string("${kvx_prefix}/${KVX_DESKTOP_ICON}" kvx_icon)
 get_filename_component(kvx_entry_dir "${KVX_DESKTOP_ENTRY}" DIRECTORY)
 get_filename_component(kvx_entry_name "${KVX_DESKTOP_ENTRY}" NAME)
-file(WRITE "${KVX_STAGE_DIR}/${kvx_entry_name}"
+file(WRITE "${kvx_stage}/${kvx_entry_name}"
      "[Desktop Entry]\n"
      "Type=Application\n"
      "Version=1.5\n"
@@ -51,7 +55,7 @@ file(WRITE "${KVX_STAGE_DIR}/${kvx_entry_name}"
      "Terminal=false\n"
      "Categories=Office;\n")
 file(INSTALL DESTINATION "${kvx_prefix}/${kvx_entry_dir}" TYPE FILE
-     FILES "${KVX_STAGE_DIR}/${kvx_entry_name}")
+     FILES "${kvx_stage}/${kvx_entry_name}")
 
 # The uninstall list: every file installed so far, the program folder's by their names in
 # it, the two under share/ as "prefix:" and their place.
@@ -59,21 +63,30 @@ set(kvx_lines "${KVX_LIST_HEADER}"
     "# Installed into ${kvx_folder}, removed by ${KVX_INSTALL_FOLDER}/unins000.")
 set(kvx_installed ${CMAKE_INSTALL_MANIFEST_FILES})
 list(REMOVE_DUPLICATES kvx_installed)
-string(LENGTH "${kvx_dest}/" kvx_dest_length)
+string(LENGTH "${kvx_folder}/" kvx_folder_length)
+string(LENGTH "$ENV{DESTDIR}" kvx_destdir_length)
 foreach(file IN LISTS kvx_installed)
-  string(FIND "${file}" "${kvx_dest}/" at)
+  # The names are recorded with or without DESTDIR, depending on the CMake release.
+  if(kvx_destdir_length GREATER 0)
+    string(FIND "${file}" "$ENV{DESTDIR}${kvx_prefix}/" at)
+    if(at EQUAL 0)
+      string(SUBSTRING "${file}" ${kvx_destdir_length} -1 file)
+    endif()
+  endif()
+  string(FIND "${file}" "${kvx_folder}/" at)
   if(at EQUAL 0)
-    string(SUBSTRING "${file}" ${kvx_dest_length} -1 name)
+    string(SUBSTRING "${file}" ${kvx_folder_length} -1 name)
     list(APPEND kvx_lines "${name}")
-  elseif(file STREQUAL "$ENV{DESTDIR}${kvx_prefix}/${KVX_DESKTOP_ENTRY}")
+  elseif(file STREQUAL "${kvx_prefix}/${KVX_DESKTOP_ENTRY}")
     list(APPEND kvx_lines "prefix:${KVX_DESKTOP_ENTRY}")
-  elseif(file STREQUAL "$ENV{DESTDIR}${kvx_prefix}/${KVX_DESKTOP_ICON}")
+  elseif(file STREQUAL "${kvx_prefix}/${KVX_DESKTOP_ICON}")
     list(APPEND kvx_lines "prefix:${KVX_DESKTOP_ICON}")
   endif()
 endforeach()
 string(JOIN "\r\n" kvx_list ${kvx_lines})
-file(WRITE "${KVX_STAGE_DIR}/unins000.dat" "${kvx_list}\r\n")
-file(INSTALL DESTINATION "${kvx_folder}" TYPE FILE FILES "${KVX_STAGE_DIR}/unins000.dat")
+file(WRITE "${kvx_stage}/unins000.dat" "${kvx_list}\r\n")
+file(INSTALL DESTINATION "${kvx_folder}" TYPE FILE FILES "${kvx_stage}/unins000.dat")
+file(REMOVE_RECURSE "${kvx_stage}")
 
 # The install step. Its one notice is a quick message, which would open a window of the
 # quick-message program; run in automation mode it is written as text instead and needs
@@ -92,7 +105,7 @@ if(EXISTS "${kvx_dest}/kvx")
   # The hand-off file is for the quick-message program, which did not run.
   file(REMOVE "${kvx_dest}/TMP_QM.DAT")
   string(REGEX REPLACE "^== QUICK\ntext:\n  " "" kvx_notice "${kvx_out}")
-  string(REPLACE "\n  " " " kvx_notice "${kvx_notice}")
+  string(REGEX REPLACE "\n  (\n  )*" " " kvx_notice "${kvx_notice}")
   string(STRIP "${kvx_notice}" kvx_notice)
   message(STATUS "kvx INSTALL: ${kvx_notice}")
 endif()

@@ -109,5 +109,26 @@ TEST(Installation, LaysDownTheFolderRunsTheInstallStepAndUninstallsCleanly) {
   EXPECT_TRUE(fs::is_empty(prefix)) << removal.out;
 }
 
+TEST(Installation, StagedThroughDestdirNamesTheFinalPlaces) {
+  test::TempFolder temp;
+  const fs::path stage = fs::path(temp.path()) / "stage";
+  const std::string prefix = "/opt/corvanta-staged";
+  const auto run = test::RunProgram({KVX_CMAKE, "--install", KVX_BUILD_DIR, "--prefix", prefix},
+                                    {"DESTDIR=" + stage.string(), "KVX_SCRIPT="}, "", 300);
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_FALSE(fs::exists(prefix));
+  const fs::path folder = stage / "opt/corvanta-staged/Corvanta";
+  const std::string entry = ReadFileBytes((stage / "opt/corvanta-staged" / kDesktopEntry).string());
+  EXPECT_NE(entry.find("\nExec=/opt/corvanta-staged/Corvanta/kvx\n"), std::string::npos) << entry;
+  // The list is read where the files will be; here, where they are staged.
+  const UninstallList list =
+      ParseUninstallList(ReadFileBytes((folder / "unins000.dat").string()), folder);
+  int missing = 0;
+  for (const ListedFile& file : list.files)
+    if (!fs::is_regular_file(file.path)) ++missing;
+  EXPECT_EQ(missing, 0);
+  EXPECT_GT(list.files.size(), 50u) << "every installed file, not only the two under share/";
+}
+
 }  // namespace
 }  // namespace kvx::uninstall

@@ -4,6 +4,7 @@
 // automation front end prints it; both forward the user's actions here.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,8 @@ struct Rect {
 
 struct Control {
   enum class Kind {
-    Label,     // text, possibly of several lines; clickable labels report clicks
-    Picture,   // a bitmap resource, by name
+    Label,    // text, possibly of several lines; clickable labels report clicks
+    Picture,  // a bitmap resource, by name
     Button,
     Option,    // an option (radio) button
     Field,     // an editable text field
@@ -33,11 +34,11 @@ struct Control {
   bool visible = true;  // hidden controls keep their place in the list but are not shown
   bool isDefault = false;
   bool checked = false;
-  bool clickable = false;  // labels and pictures that report clicks
-  bool framed = false;     // labels drawn with a thin frame
-  bool digitsOnly = false;  // fields that take digits only
-  bool multiLine = false;   // fields of several lines
-  bool focus = false;       // has the keyboard focus when the window opens
+  bool clickable = false;         // labels and pictures that report clicks
+  bool framed = false;            // labels drawn with a thin frame
+  bool digitsOnly = false;        // fields that take digits only
+  bool multiLine = false;         // fields of several lines
+  bool focus = false;             // has the keyboard focus when the window opens
   std::vector<std::string> rows;  // list rows, exactly as the dialog holds them
   // What a window shows for each row when it differs from the row itself (for example
   // rows that carry a code after their name); empty means the rows as they are.
@@ -46,7 +47,8 @@ struct Control {
   int menuId = 0;
   std::string menu;  // the menu an item belongs to ("&File"); a caption "-" is a separator
   std::uint32_t foreground = 0x000000;  // RGB
-  std::uint32_t background = 0xFFFFFF;
+  // None: labels and groups show the window's own background, boxes are white.
+  std::optional<std::uint32_t> background;
   int fontPoints = 0;  // 0: the dialog font
   bool bold = false;
   bool centred = false;  // label text centred in its frame

@@ -8,6 +8,7 @@
 
 #include "base/Files.h"
 #include "book/BookFiles.h"
+#include "profile/InitBizDesc.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/TestApp.h"
 
@@ -22,31 +23,6 @@ const char* kEntities[] = {
     "corporation",         "S corporation"};
 const char* kRevenues[] = {"Under $1 million", "Over $1 million", "Over $5 million",
                            "Over $10 million"};
-const char* kCategories[] = {"Retail Merchandising",
-                             "Wholesale Trade",
-                             "Manufacturing/Processing",
-                             "Mail Order Sales",
-                             "Construction/Contracting",
-                             "Publishing",
-                             "Computer Software",
-                             "Rentals--Real Estate",
-                             "Rentals--Equipment",
-                             "Real Estate Development",
-                             "Transportation",
-                             "Real Estate Broker / Agent",
-                             "Entertainment/Leisure",
-                             "Broadcasting",
-                             "Insurance Services",
-                             "Financial Services",
-                             "Electronic Data Processing",
-                             "Professional Services",
-                             "Business Services",
-                             "Consulting",
-                             "Agriculture/Farming",
-                             "Patent or Other Royalties",
-                             "Other Services",
-                             "Other Business",
-                             "Mining/Extraction"};
 const int kEmployees[] = {0, 1, 4, 12, 30, 60, 150};
 
 std::string Kvxbook() {
@@ -88,7 +64,7 @@ std::vector<std::string> Company(int i, const std::string& row) {
           yn(2),
           employees == 0 ? "N" : yn(4),
           entity == "sole proprietorship" ? "N" : yn(0),
-          kCategories[category - 1],
+          DefaultCategoryNames()[static_cast<std::size_t>(category)],
           std::to_string(category),
           "Y"};
 }

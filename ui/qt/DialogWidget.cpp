@@ -45,8 +45,9 @@ QString Rgb(std::uint32_t rgb) {
   return QString("#%1").arg(rgb, 6, 16, QChar('0'));
 }
 
-QString Colours(const Control& c) {
-  return "color: " + Rgb(c.foreground) + "; background: " + Rgb(c.background) + ";";
+QString Colours(const Control& c, std::uint32_t otherwise) {
+  return "color: " + Rgb(c.foreground) + "; background: " + Rgb(c.background.value_or(otherwise)) +
+         ";";
 }
 
 }  // namespace
@@ -329,10 +330,12 @@ void DialogWidget::Refresh() {
       }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
       label->setText(MnemonicText(c.text));
-      label->setStyleSheet(Colours(c) + (c.framed ? " border: 1px solid #000000;" : ""));
+      label->setStyleSheet(Colours(c, view_.background) +
+                           (c.framed ? " border: 1px solid #000000;" : ""));
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
       group->setTitle(Q(c.text));
-      group->setStyleSheet("QGroupBox { " + Colours(c) + " }");
+      // A plain group keeps the platform's own frame and title; a stylesheet would redraw both.
+      if (c.background) group->setStyleSheet("QGroupBox { " + Colours(c, view_.background) + " }");
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
       button->setText(Q(c.text));
       button->setDefault(c.isDefault);
@@ -343,7 +346,7 @@ void DialogWidget::Refresh() {
       if (field->text() != Q(c.text)) field->setText(Q(c.text));
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
       if (text->toPlainText() != Q(c.text)) text->setPlainText(Q(c.text));
-      if (c.kind == Kind::Box) text->setStyleSheet(Colours(c));
+      if (c.kind == Kind::Box) text->setStyleSheet(Colours(c, 0xFFFFFF));
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
       const auto& shown = c.shownRows.empty() ? c.rows : c.shownRows;
       QStringList rows;

@@ -1,7 +1,6 @@
 #include "ui/qt/QtSystem.h"
 
 #include <QDesktopServices>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -11,6 +10,7 @@
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "navigation/BrowserCommand.h"
+#include "ui/qt/PrintPages.h"
 
 namespace kvx {
 
@@ -63,19 +63,9 @@ bool QtSystem::Print(const PrintJob& job) {
   if (!HasDefaultPrinter()) return false;
   QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
   printer.setDocName(QString::fromStdString(job.name));
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  painter.setFont(QFont("Times New Roman", 12));
-  const int lineHeight = painter.fontMetrics().lineSpacing();
-  for (std::size_t p = 0; p < job.pages.size(); ++p) {
-    if (p > 0) printer.newPage();
-    int y = lineHeight;
-    for (const std::string& line : job.pages[p]) {
-      painter.drawText(0, y, QString::fromStdString(line));
-      y += lineHeight;
-    }
-  }
-  return painter.end();
+  const int topMargin =
+      static_cast<int>(printer.pageLayout().marginsPixels(printer.resolution()).top());
+  return PrintPages(printer, job, topMargin);
 }
 
 }  // namespace kvx

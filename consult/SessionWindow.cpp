@@ -41,6 +41,7 @@ DialogView SessionWindow::Describe() const {
   const std::string title =
       topic >= 1 && topic <= kTopicCount ? s.SessionTitle[static_cast<std::size_t>(topic)] : "";
   Control subject = Make(Control::Kind::Label, "Subject: " + title, {5, 5, 403, 12});
+  subject.literal = true;  // the company's name may hold "&"
   subject.centred = true;
   view.controls.push_back(subject);
   Control text = Make(Control::Kind::Box, s.ScreenText, {8, 22, 403, 167});

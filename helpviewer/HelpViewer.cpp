@@ -103,6 +103,10 @@ void ContentsDialog::Click(int control) {
   }
 }
 
+void ContentsDialog::Key(const std::string& key) {
+  if (key == "Enter") ShowHelp();
+}
+
 void ContentsDialog::ShowHelp() {
   if (helpCode_.empty()) {
     viewer_.Notice("You must highlight an item on the list to select it.");

@@ -39,6 +39,8 @@ class ContentsDialog : public Dialog {
   void Click(int control) override;
   void Select(int control, int row) override;
   void DoubleClick(int control, int row) override;
+  // Enter on the list does what the Select button does, for a keyboard user.
+  void Key(const std::string& key) override;
   void Close() override { finished_ = true; }
   bool Finished() const override { return finished_; }
   const std::string& HelpCode() const { return helpCode_; }

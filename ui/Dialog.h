@@ -36,6 +36,7 @@ struct Control {
   bool checked = false;
   bool clickable = false;         // labels and pictures that report clicks
   bool framed = false;            // labels drawn with a thin frame
+  bool literal = false;           // labels whose "&" is shown as it is, never an access key
   bool digitsOnly = false;        // fields that take digits only
   bool multiLine = false;         // fields of several lines
   bool focus = false;             // has the keyboard focus when the window opens

@@ -93,6 +93,24 @@ TEST(HelpViewer, AWindowShowsTheTitlesAlone) {
   EXPECT_EQ("PROGRAM", view.icon);
 }
 
+TEST(HelpViewer, EnterOnTheListOpensTheHighlightedTopic) {
+  TempFolder dir;
+  WriteFile(dir.path() + "HELP.TXT", kHelp);
+  std::istringstream in("ok\nclick ok\n");
+  std::ostringstream out;
+  Script script(in, out);
+  AutomationUi ui(script);
+  HelpViewer viewer(ui, HelpStart{dir.path(), true, kYourState});
+  ContentsDialog contents(viewer);
+  contents.Key("Enter");  // nothing highlighted yet
+  EXPECT_EQ(1, Count(out.str(), "You must highlight an item"));
+  contents.Select(ContentsDialog::kList, 6);
+  contents.Key("Enter");
+  EXPECT_NE(std::string::npos,
+            out.str().find("== DIALOG HelpText\ntitle: Corvanta HELP\nbox:\n  Browser"))
+      << out.str();
+}
+
 TEST(HelpViewer, ASeparatorCannotBeSelected) {
   TempFolder dir;
   WriteFile(dir.path() + "HELP.TXT", kHelp);

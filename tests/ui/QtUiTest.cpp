@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -120,6 +121,42 @@ TEST(QtUi, GenericDialogViewForwardsActions) {
   WhenModal([&](QWidget*) { qobject_cast<QPushButton*>(widget.ControlWidget(2))->click(); });
   widget.Run();
   EXPECT_TRUE(dialog.done);
+}
+
+// Labels take "&" as an access key, except a label that shows a name as it was typed.
+class Labels : public Dialog {
+ public:
+  DialogView Describe() const override {
+    DialogView v;
+    v.name = "Labels";
+    v.width = 100;
+    v.height = 40;
+    Control key;
+    key.kind = Control::Kind::Label;
+    key.text = "&Name && more";
+    key.rect = {0, 0, 100, 10};
+    Control name = key;
+    name.text = "Subject: Harbor & Co";
+    name.literal = true;
+    name.rect = {0, 12, 100, 10};
+    v.controls = {key, name};
+    return v;
+  }
+  void Close() override {}
+  bool Finished() const override { return true; }
+};
+
+TEST(QtUi, LabelsShowAccessKeysOrTheirTextAsItIs) {
+  Labels dialog;
+  QtUi ui;
+  DialogWidget widget(dialog, ui);
+  auto* key = qobject_cast<QLabel*>(widget.ControlWidget(0));
+  auto* name = qobject_cast<QLabel*>(widget.ControlWidget(1));
+  ASSERT_NE(key, nullptr);
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(key->text(), "<u>N</u>ame &amp; more");
+  EXPECT_EQ(name->text(), "Subject: Harbor & Co");
+  EXPECT_EQ(name->textFormat(), Qt::PlainText);
 }
 
 TEST(QuickMessageProgram, ReadsItsHandOffFile) {

@@ -329,7 +329,12 @@ void DialogWidget::Refresh() {
         label->setScaledContents(true);
       }
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
-      label->setText(MnemonicText(c.text));
+      if (c.literal) {
+        label->setTextFormat(Qt::PlainText);
+        label->setText(Q(c.text));
+      } else {
+        label->setText(MnemonicText(c.text));
+      }
       label->setStyleSheet(Colours(c, view_.background) +
                            (c.framed ? " border: 1px solid #000000;" : ""));
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {

@@ -1,7 +1,7 @@
 #include "profile/DataFileName.h"
 
-#include "core/App.h"
 #include "base/Files.h"
+#include "core/App.h"
 #include "core/Messages.h"
 
 namespace kvx {
@@ -45,10 +45,11 @@ FileNameCheck CheckDataFileName(const std::string& answer) {
   return check;
 }
 
-void GetDataFileName(App& app, const std::string& interviewedCompany) {
-  Session& s = app.session;
+std::optional<std::string> GetDataFileName(App& app, FileNamePrompt mode,
+                                           const std::string& interviewedCompany) {
+  const Session& s = app.session;
   std::string prompt, title, defaultAnswer;
-  if (s.NewFileName == "-1") {
+  if (mode == FileNamePrompt::SaveAs) {
     prompt = "Enter file name under which to save current data set for " + app.profile.Company +
              " (using only letters, numbers, spaces, or _ or ' characters). " + "\r" +
              "Prefix of file name must be at least 3 characters long.";
@@ -65,17 +66,10 @@ void GetDataFileName(App& app, const std::string& interviewedCompany) {
       defaultAnswer = TrimSpaces(interviewedCompany.substr(0, blank)) + ".KVX";
   }
   for (;;) {
-    s.NewFileName.clear();
     const std::optional<std::string> answer = app.ui.Input(title, prompt, defaultAnswer);
     const FileNameCheck check = CheckDataFileName(answer.value_or(std::string()));
-    if (check.cancelled) {
-      s.NewFileName = "-2";
-      return;
-    }
-    if (check.error.empty()) {
-      s.NewFileName = check.name;
-      return;
-    }
+    if (check.cancelled) return std::nullopt;
+    if (check.error.empty()) return check.name;
     QuickMessage(app, "Input error -- " + check.error);
   }
 }

@@ -1,15 +1,22 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace kvx {
 
 struct App;
 
-// Prompts for a data-set file name. With NewFileName "-1" on entry it asks in Save As
-// mode for Company, else in new-file mode for interviewedCompany. Leaves NewFileName
-// as the accepted name ending in ".KVX", or "-2" when the user cancelled.
-void GetDataFileName(App& app, const std::string& interviewedCompany);
+enum class FileNamePrompt {
+  NewFile,  // a file for the company being interviewed
+  SaveAs,   // another name for the current data set
+};
+
+// Prompts for a data-set file name, asking again after each refused answer: the accepted
+// name ending in ".KVX", or nothing when the user cancelled. The company names the file
+// in NewFile mode; SaveAs speaks of the current data set's company.
+std::optional<std::string> GetDataFileName(App& app, FileNamePrompt mode,
+                                           const std::string& interviewedCompany);
 
 // Checks an answer of the prompt: the accepted name, or an empty name and the reason.
 struct FileNameCheck {

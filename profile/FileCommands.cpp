@@ -1,9 +1,9 @@
 #include "profile/FileCommands.h"
 
-#include "profile/DataFileName.h"
-#include "profile/DataSets.h"
 #include "core/App.h"
 #include "core/Messages.h"
+#include "profile/DataFileName.h"
+#include "profile/DataSets.h"
 
 namespace kvx {
 
@@ -57,16 +57,10 @@ void SaveDataFileAs(App& app) {
     QuickMessage(app, kGenericRefusal);
     return;
   }
-  s.NewFileName = "-1";
-  GetDataFileName(app, app.profile.Company);
-  if (s.NewFileName.empty() || s.NewFileName == "-1" || s.NewFileName == "-2") {
-    s.NewFileName.clear();
-    return;
-  }
-  const std::string name = s.NewFileName;
-  const bool saved = SaveDataSet(app, name);
-  s.NewFileName.clear();
-  if (saved) QuickMessage(app, "File saved as " + s.DataFile);
+  const std::optional<std::string> name =
+      GetDataFileName(app, FileNamePrompt::SaveAs, app.profile.Company);
+  if (!name) return;
+  if (SaveDataSet(app, *name)) QuickMessage(app, "File saved as " + s.DataFile);
 }
 
 }  // namespace kvx

@@ -147,9 +147,10 @@ bool InterviewRun::AskFileName() {
   // The same company again: the answers overwrite the current data set.
   if (Same()) return true;
   for (int cancels = 1;; ++cancels) {
-    GetDataFileName(app_, w_.Company);
-    if (s_.NewFileName != "-2") return true;
-    s_.NewFileName.clear();
+    if (const auto name = GetDataFileName(app_, FileNamePrompt::NewFile, w_.Company)) {
+      s_.NewFileName = *name;
+      return true;
+    }
     if (mode_ == 2) {
       QuickMessage(app_, "Canceling interview routine....");
       return false;

@@ -37,8 +37,8 @@ TEST(DataFileName, ChecksAnswers) {
 TEST(DataFileName, NewFileModeOffersTheCompanysFirstWord) {
   TestApp t("=ab\n=my shop\n");
   t.SetProgramFolder();
-  GetDataFileName(t.app, "Acme Pizza Parlor");
-  EXPECT_EQ(t.app.session.NewFileName, "my_shop.KVX");
+  EXPECT_EQ(GetDataFileName(t.app, FileNamePrompt::NewFile, "Acme Pizza Parlor"),
+            std::optional<std::string>("my_shop.KVX"));
   const std::string out = t.Output();
   EXPECT_EQ(test::Count(out,
                         "== INPUT\ntitle: Create New File for Acme Pizza Parlor\n"
@@ -53,20 +53,17 @@ TEST(DataFileName, NewFileModeOffersTheCompanysFirstWord) {
            {"IBM Corp", ".KVX"}, {"Shortie", ".KVX"}, {"Acme Pizza", "Acme.KVX"}}) {
     TestApp u("cancel\n");
     u.SetProgramFolder();
-    GetDataFileName(u.app, company);
+    EXPECT_EQ(GetDataFileName(u.app, FileNamePrompt::NewFile, company), std::nullopt);
     EXPECT_NE(u.Output().find("default: " + answer + "\n"), std::string::npos) << company;
-    EXPECT_EQ(u.app.session.NewFileName, "-2");
   }
 }
 
 TEST(DataFileName, SaveAsModeOffersTheCurrentName) {
   TestApp t("=.kvx\n");
   t.SetProgramFolder();
-  t.app.session.NewFileName = "-1";
   t.app.session.DataFile = "ACME.KVX";
   t.app.profile.Company = "Acme";
-  GetDataFileName(t.app, "ignored");
-  EXPECT_EQ(t.app.session.NewFileName, "-2");
+  EXPECT_EQ(GetDataFileName(t.app, FileNamePrompt::SaveAs, "ignored"), std::nullopt);
   EXPECT_EQ(t.Output(),
             "== INPUT\ntitle: Save current data file as ...\ndefault: ACME.KVX\nprompt:\n"
             "  Enter file name under which to save current data set for Acme (using only "

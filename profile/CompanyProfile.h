@@ -9,9 +9,9 @@
 
 namespace kvx {
 
-struct CompanyProfile {
-  std::string StateName;
-  std::string StateCode;
+// What the interview asks of a company; it keeps its working answers in one of these
+// until the user has answered everything.
+struct InterviewAnswers {
   std::string Company;
   std::string Entity;
   std::string InExistence;
@@ -27,6 +27,11 @@ struct CompanyProfile {
   std::string ForeignInvestors;
   std::string BizDescription;
   std::int32_t BizCategory = 0;
+};
+
+struct CompanyProfile : InterviewAnswers {
+  std::string StateName;
+  std::string StateCode;
   std::string DataComplete;
 
   // Not a line of the data set: the names the business-type list shows, the categories'

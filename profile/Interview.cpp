@@ -286,21 +286,7 @@ void InterviewRun::Complete() {
   QuickMessage(app_, notice);
 
   if (!Same() && mode_ == 2) InitBizDesc(p_);
-  p_.Company = w_.Company;
-  p_.Entity = w_.Entity;
-  p_.InExistence = w_.InExistence;
-  p_.EmployeesText = w_.EmployeesText;
-  p_.Employees = w_.Employees;
-  p_.SoleOwner = w_.SoleOwner;
-  p_.CloselyHeld = w_.CloselyHeld;
-  p_.Revenues = w_.Revenues;
-  p_.Franchise = w_.Franchise;
-  p_.Inventories = w_.Inventories;
-  p_.RetirementPlan = w_.RetirementPlan;
-  p_.WelfarePlans = w_.WelfarePlans;
-  p_.ForeignInvestors = w_.ForeignInvestors;
-  p_.BizDescription = w_.BizDescription;
-  p_.BizCategory = w_.BizCategory;
+  static_cast<InterviewAnswers&>(p_) = w_;
   if (p_.BizCategory >= 1 && p_.BizCategory <= kBizCategories)
     p_.BizDesc[static_cast<std::size_t>(p_.BizCategory)] = p_.BizDescription;
   p_.DataComplete = "Y";

@@ -7,32 +7,15 @@
 //           current data set as it was, and the end asks before building.
 // Callers hide and show the main window around it.
 
-#include <cstdint>
 #include <string>
+
+// The working answers are an InterviewAnswers; the selection dialogs read and write its
+// entity, category and description.
+#include "profile/CompanyProfile.h"
 
 namespace kvx {
 
 struct App;
-
-// The working answers, one for each profile field the interview asks about. The
-// selection dialogs read and write the entity, category and description.
-struct InterviewAnswers {
-  std::string Company;
-  std::string Entity;
-  std::string InExistence;
-  std::string EmployeesText;
-  std::int32_t Employees = 0;
-  std::string SoleOwner;
-  std::string CloselyHeld;
-  std::string Revenues;
-  std::string Franchise;
-  std::string Inventories;
-  std::string RetirementPlan;
-  std::string WelfarePlans;
-  std::string ForeignInvestors;
-  std::string BizDescription;
-  std::int32_t BizCategory = 0;
-};
 
 void Interview(App& app, int interviewMode);
 

@@ -40,17 +40,17 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
 // The character an entity stands for; 0 when it is not one the book may use.
 std::uint32_t EntityCode(std::string_view name) {
   static const std::map<std::string_view, std::uint32_t> kNamed = {
-      {"amp", '&'},       {"lt", '<'},        {"gt", '>'},        {"quot", '"'},
-      {"apos", '\''},     {"nbsp", 0xA0},     {"rsquo", 0x2019},  {"lsquo", 0x2018},
-      {"rdquo", 0x201D},  {"ldquo", 0x201C},  {"ndash", 0x2013},  {"mdash", 0x2014},
-      {"hellip", 0x2026}, {"sect", 0xA7},     {"para", 0xB6},     {"copy", 0xA9},
-      {"reg", 0xAE},      {"trade", 0x2122},  {"times", 0xD7},    {"divide", 0xF7},
-      {"frac12", 0xBD},   {"frac14", 0xBC},   {"frac34", 0xBE},   {"deg", 0xB0},
-      {"cent", 0xA2},     {"pound", 0xA3},    {"euro", 0x20AC},   {"middot", 0xB7},
-      {"bull", 0x2022},   {"larr", 0x2190},   {"rarr", 0x2192},   {"eacute", 0xE9},
-      {"egrave", 0xE8},   {"aacute", 0xE1},   {"agrave", 0xE0},   {"iacute", 0xED},
-      {"oacute", 0xF3},   {"uacute", 0xFA},   {"ntilde", 0xF1},   {"ccedil", 0xE7},
-      {"uuml", 0xFC},     {"ouml", 0xF6},     {"auml", 0xE4},     {"Eacute", 0xC9}};
+      {"amp", '&'},       {"lt", '<'},       {"gt", '>'},       {"quot", '"'},
+      {"apos", '\''},     {"nbsp", 0xA0},    {"rsquo", 0x2019}, {"lsquo", 0x2018},
+      {"rdquo", 0x201D},  {"ldquo", 0x201C}, {"ndash", 0x2013}, {"mdash", 0x2014},
+      {"hellip", 0x2026}, {"sect", 0xA7},    {"para", 0xB6},    {"copy", 0xA9},
+      {"reg", 0xAE},      {"trade", 0x2122}, {"times", 0xD7},   {"divide", 0xF7},
+      {"frac12", 0xBD},   {"frac14", 0xBC},  {"frac34", 0xBE},  {"deg", 0xB0},
+      {"cent", 0xA2},     {"pound", 0xA3},   {"euro", 0x20AC},  {"middot", 0xB7},
+      {"bull", 0x2022},   {"larr", 0x2190},  {"rarr", 0x2192},  {"eacute", 0xE9},
+      {"egrave", 0xE8},   {"aacute", 0xE1},  {"agrave", 0xE0},  {"iacute", 0xED},
+      {"oacute", 0xF3},   {"uacute", 0xFA},  {"ntilde", 0xF1},  {"ccedil", 0xE7},
+      {"uuml", 0xFC},     {"ouml", 0xF6},    {"auml", 0xE4},    {"Eacute", 0xC9}};
   if (name.size() > 1 && name[0] == '#') {
     const bool hex = name[1] == 'x' || name[1] == 'X';
     std::uint32_t code = 0;
@@ -364,7 +364,8 @@ std::string TopicsPageText(const std::vector<std::string>& rows, const std::stri
     std::string title = TrimSpaces(row.substr(0, slash));
     if (title.empty() || StartsWith(title, "----")) continue;  // the list's own caption
     Entry e;
-    if (slash != std::string::npos) e.address = TopicTargetToAddress(TrimSpaces(row.substr(slash + 1)));
+    if (slash != std::string::npos)
+      e.address = TopicTargetToAddress(TrimSpaces(row.substr(slash + 1)));
     if (StartsWith(title, "...") && !entries.empty()) {
       e.title = TrimSpaces(title.substr(3));
       entries.back().subEntries.push_back(std::move(e));
@@ -377,20 +378,23 @@ std::string TopicsPageText(const std::vector<std::string>& rows, const std::stri
     return SortKey(a.title) < SortKey(b.title);
   });
 
-  std::string out = Head("Topic index") + Bar() + "<H2>Topic index</H2>\r\n<p><i>" + heading +
-                    "</i></p>\r\n";
+  std::string out =
+      Head("Topic index") + Bar() + "<H2>Topic index</H2>\r\n<p><i>" + heading + "</i></p>\r\n";
   std::string letters, body;
   char letter = 0;
   for (const Entry& e : entries) {
     const std::string key = SortKey(e.title);
-    const char first = key.empty() ? '#' : key[0];
+    // Entries that begin with a figure ("1099 ...") share one group before the letters.
+    const char first =
+        key.empty() || std::isdigit(static_cast<unsigned char>(key[0])) ? '0' : key[0];
     if (first != letter) {
       if (letter != 0) body += "</ul>\r\n";
       letter = first;
-      const std::string name = std::string("letter-") + letter;
-      letters += std::string(letters.empty() ? "" : " ") + "<a href=\"#" + name + "\">" + letter +
-                 "</a>";
-      body += "<A NAME=\"" + name + "\"></A><H3>" + letter + "</H3>\r\n<ul class=\"kvxtopics\">\r\n";
+      const std::string group = letter == '0' ? "0-9" : std::string(1, letter);
+      const std::string name = "letter-" + group;
+      letters +=
+          std::string(letters.empty() ? "" : " ") + "<a href=\"#" + name + "\">" + group + "</a>";
+      body += "<A NAME=\"" + name + "\"></A><H3>" + group + "</H3>\r\n<ul class=\"kvxtopics\">\r\n";
     }
     body += "<li>" + EntryHtml(e);
     if (!e.subEntries.empty()) {
@@ -406,8 +410,7 @@ std::string TopicsPageText(const std::vector<std::string>& rows, const std::stri
 }
 
 std::string SearchPageText(const std::string& heading) {
-  return Head("Search the book") + Bar() +
-         "<H2>Search the book</H2>\r\n<p><i>" + heading +
+  return Head("Search the book") + Bar() + "<H2>Search the book</H2>\r\n<p><i>" + heading +
          "</i></p>\r\n"
          "<form class=\"kvxsearch\" action=\"" +
          kSearchPage +
@@ -434,7 +437,8 @@ void WriteReaderPages(App& app) {
   WriteFile(app.Path(kSearchPage), SearchPageText(heading));
   std::vector<std::pair<std::string, PageText>> pages;
   for (const std::string& page : ReadingOrder()) {
-    if (!Exist(app.Path(page))) continue;
+    // The contents repeat the headings of every page: a search finds the sections.
+    if (page == "contents.htm" || !Exist(app.Path(page))) continue;
     pages.emplace_back(page, ReadPageText(page, ReadFileBytes(Resolve(app.Path(page)))));
   }
   WriteFile(app.Path(kSearchIndex), SearchIndexText(pages));

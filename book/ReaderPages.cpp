@@ -134,8 +134,14 @@ class TextReader {
     } else if (name == "a" && !closing) {
       if (std::string anchor = AttributeValue(tag, lower, "name"); !anchor.empty()) Anchor(anchor);
     } else if (name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6') {
-      if (!closing) heading_.clear();
-      if (closing && inHeading_ && current_.title.empty()) current_.title = TrimSpaces(heading_);
+      Put(' ');
+      if (!closing) heading_.clear(), headingStart_ = current_.text.size();
+      // The first heading becomes the title, and leaves the text, so that a result does
+      // not show it twice; a match in it still counts.
+      if (closing && inHeading_ && current_.title.empty()) {
+        current_.title = TrimSpaces(heading_);
+        current_.text.erase(std::min(headingStart_, current_.text.size()));
+      }
       inHeading_ = !closing;
       Put(' ');
     } else if (name != "a" && name != "b" && name != "i" && name != "em" && name != "strong" &&
@@ -170,10 +176,12 @@ class TextReader {
     if (inHeading_ && !inTitle_) heading_ += c;
   }
 
+  bool HasWords() const { return !current_.title.empty() || !TrimSpaces(current_.text).empty(); }
+
   // A run of anchors with no words between them leads to its first one.
   void Anchor(const std::string& anchor) {
-    if (TrimSpaces(current_.text).empty() && anchorSeen_) return;
-    if (!TrimSpaces(current_.text).empty()) Finish();
+    if (!HasWords() && anchorSeen_) return;
+    if (HasWords()) Finish();
     Start(anchor);
     anchorSeen_ = true;
   }
@@ -185,7 +193,7 @@ class TextReader {
 
   void Finish() {
     current_.text = TrimSpaces(current_.text);
-    if (!current_.text.empty()) result_.sections.push_back(std::move(current_));
+    if (HasWords()) result_.sections.push_back(std::move(current_));
     current_ = {};
     result_.title = TrimSpaces(title_);
   }
@@ -194,6 +202,7 @@ class TextReader {
   PageText result_;
   SearchSection current_;
   std::string title_, heading_;
+  std::size_t headingStart_ = 0;
   bool inTitle_ = false, inHeading_ = false, anchorSeen_ = false;
 };
 

@@ -30,11 +30,11 @@ std::vector<std::string> ReadingOrder();
 struct SearchSection {
   std::string href;   // "chap06.htm#06.01", or the page alone before its first anchor
   std::string title;  // the first heading of the stretch; empty when it has none
-  std::string text;   // its words as UTF-8, blanks collapsed, the reading bar left out
+  std::string text;   // its other words as UTF-8, blanks collapsed, the reading bar left out
 };
 
-// The page's title and its stretches, in page order; stretches without words are left
-// out. page is the page's file name.
+// The page's title and its stretches, in page order; stretches without words (neither
+// title nor text) are left out. page is the page's file name.
 struct PageText {
   std::string title;
   std::vector<SearchSection> sections;

@@ -27,19 +27,18 @@ TEST(ReadPageText, CutsThePageAtItsAnchorsAndLeavesOutTheBarAndMarkup) {
       "<A NAME=\"EMPTY\"></A>\r\n"
       "<!-- STOP_READ -->\r\n"
       "<A NAME=\"LAST\"></A><p>&unknown; &#233; &#x41;</p>\r\n"
+      "<A NAME=\"ALONE\"></A><H4>A heading alone</H4><A NAME=\"END\"></A>\r\n"
       "<div class=\"kvxbar\"><a href=\"search.htm\">Search</a></div>\r\n"
       "</BODY></HTML>\r\n";
   const PageText text = ReadPageText("chap06.htm", html);
   EXPECT_EQ("Chapter 6: Employees", text.title);
-  ASSERT_EQ(4u, text.sections.size());
+  ASSERT_EQ(5u, text.sections.size());
   EXPECT_EQ("chap06.htm", text.sections[0].href);
   EXPECT_EQ("Chapter 6. Employees", text.sections[0].title);
-  EXPECT_EQ("Chapter 6. Employees Hiring the first employee changes a business.",
-            text.sections[0].text);
+  EXPECT_EQ("Hiring the first employee changes a business.", text.sections[0].text);
   EXPECT_EQ("chap06.htm#06.01", text.sections[1].href);
   EXPECT_EQ("6.1 Payroll taxes", text.sections[1].title);
-  EXPECT_EQ("6.1 Payroll taxes Withhold the employee\u2019s tax & FICA. Deposit it.",
-            text.sections[1].text);
+  EXPECT_EQ("Withhold the employee\u2019s tax & FICA. Deposit it.", text.sections[1].text);
   // A run of anchors leads to its first; a section without a heading has no title.
   EXPECT_EQ("chap06.htm#III(b)", text.sections[2].href);
   EXPECT_EQ("", text.sections[2].title);
@@ -48,6 +47,10 @@ TEST(ReadPageText, CutsThePageAtItsAnchorsAndLeavesOutTheBarAndMarkup) {
   // unknown entity stays as it is written.
   EXPECT_EQ("chap06.htm#EMPTY", text.sections[3].href);
   EXPECT_EQ("&unknown; \u00e9 A", text.sections[3].text);
+  // A heading is words enough: the anchor after it begins no run with ALONE.
+  EXPECT_EQ("chap06.htm#ALONE", text.sections[4].href);
+  EXPECT_EQ("A heading alone", text.sections[4].title);
+  EXPECT_EQ("", text.sections[4].text);
 }
 
 TEST(SearchIndex, IsAsciiJavaScriptAndGivesBackItsLinks) {
@@ -135,7 +138,7 @@ TEST(WriteReaderPages, EveryBuildWritesThemForItsStateAndEdition) {
   const std::string index = t.Get("searchdb.js");
   EXPECT_TRUE(Contains(index,
                        "[\"chap06.htm#06.01\", \"6.1 Payroll\", "
-                       "\"6.1 Payroll Acme Pizza Parlor withholds income tax.\"]"));
+                       "\"Acme Pizza Parlor withholds income tax.\"]"));
   EXPECT_TRUE(Contains(index, "\"chap06.htm\": \"Chapter 6\""));
   EXPECT_TRUE(Contains(index, "checklist of Acme Pizza Parlor"));
 

@@ -102,9 +102,16 @@ class TextReader {
         i = Tag(html, i);
       } else if (c == '&') {
         i = Entity(html, i);
-      } else {
-        Put(IsBlank(c) ? ' ' : c);
+      } else if (IsBlank(c)) {
+        Put(' ');
         ++i;
+      } else {
+        // A run of plain characters is appended at once: most of a page is such runs.
+        std::size_t end = i + 1;
+        while (end < html.size() && html[end] != '<' && html[end] != '&' && !IsBlank(html[end]))
+          ++end;
+        PutRun(html.substr(i, end - i));
+        i = end;
       }
     }
     Finish();
@@ -176,6 +183,12 @@ class TextReader {
     if (inHeading_ && !inTitle_) heading_ += c;
   }
 
+  // Characters that are neither blanks nor the start of markup.
+  void PutRun(std::string_view run) {
+    (inTitle_ ? title_ : current_.text).append(run);
+    if (inHeading_ && !inTitle_) heading_.append(run);
+  }
+
   bool HasWords() const { return !current_.title.empty() || !TrimSpaces(current_.text).empty(); }
 
   // A run of anchors with no words between them leads to its first one.
@@ -210,6 +223,16 @@ class TextReader {
 void AppendJsString(std::string& out, std::string_view text) {
   out += '"';
   for (std::size_t i = 0; i < text.size();) {
+    // Printable ASCII but the quote and the backslash stands as it is, a run at a time.
+    std::size_t plain = i;
+    while (plain < text.size() && text[plain] >= 0x20 && text[plain] < 0x7F && text[plain] != '"' &&
+           text[plain] != '\\')
+      ++plain;
+    if (plain > i) {
+      out.append(text, i, plain - i);
+      i = plain;
+      continue;
+    }
     const auto c = static_cast<unsigned char>(text[i]);
     std::uint32_t code = c;
     std::size_t length = 1;
@@ -269,7 +292,7 @@ std::string SortKey(const std::string& title) {
 }
 
 struct Entry {
-  std::string title, address;
+  std::string title, address, key;  // key: SortKey(title), for sorting
   std::vector<Entry> subEntries;
 };
 
@@ -381,18 +404,18 @@ std::string TopicsPageText(const std::vector<std::string>& rows, const std::stri
       continue;
     }
     e.title = std::move(title);
+    e.key = SortKey(e.title);
     entries.push_back(std::move(e));
   }
-  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    return SortKey(a.title) < SortKey(b.title);
-  });
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const Entry& a, const Entry& b) { return a.key < b.key; });
 
   std::string out =
       Head("Topic index") + Bar() + "<H2>Topic index</H2>\r\n<p><i>" + heading + "</i></p>\r\n";
   std::string letters, body;
   char letter = 0;
   for (const Entry& e : entries) {
-    const std::string key = SortKey(e.title);
+    const std::string& key = e.key;
     // Entries that begin with a figure ("1099 ...") share one group before the letters.
     const char first =
         key.empty() || std::isdigit(static_cast<unsigned char>(key[0])) ? '0' : key[0];

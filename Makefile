@@ -4,7 +4,8 @@
 #   make demo   a whole first run in automation mode on a fresh copy of the program folder
 
 PACKAGES := cmake make g++ clang ccache pkg-config qt6-base-dev libgl-dev libgtest-dev \
-            libgmock-dev libbenchmark-dev xvfb xauth fonts-liberation python3
+            libgmock-dev libbenchmark-dev xvfb xauth fonts-liberation python3 \
+            chromium
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 

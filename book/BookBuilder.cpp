@@ -1,6 +1,7 @@
 #include "book/BookBuilder.h"
 
 #include "base/Files.h"
+#include "book/ReaderPages.h"
 #include "book/StateChapter.h"
 #include "book/TemplateProcessor.h"
 #include "core/App.h"
@@ -53,6 +54,8 @@ bool CreateBook(App& app) {
       // fails here, sees the whole old page or the whole new one.
       WriteFile(app.Path(name + ".htm"), page);
     }
+    name = kTopicsPage;
+    WriteReaderPages(app);
   } catch (...) {
     error = CurrentError();
   }

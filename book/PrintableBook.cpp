@@ -10,13 +10,15 @@ namespace kvx {
 
 namespace {
 
+// The files the printable book shows beside its text: the pictures, and the stylesheet
+// its head (that of the contents page) links.
 constexpr const char* kPictures[] = {
     "FED_2553.pdf", "klogotxt.jpg", "corners1.gif", "discrim.gif",  "eeocpost.gif", "emp_app1.gif",
     "erisa.gif",    "horiyell.gif", "jobquery.gif", "notice.gif",   "workshA1.gif", "workshA2.gif",
     "workshA4.gif", "workshA5.gif", "workshA6.gif", "workshA7.gif", "workshA9.gif", "workshB1.gif",
     "workshB2.gif", "workshB4.gif", "workshB5.gif", "workshB6.gif", "workshB7.gif", "workshB9.gif",
     "workshC2.gif", "workshC7.gif", "workshD2.gif", "workshD7.gif", "worksh3.gif",  "worksh8.gif",
-    "worksh10.gif", "worksh11.gif"};
+    "worksh10.gif", "worksh11.gif", "book.css"};
 
 std::string BookFileName(const App& app) {
   return app.profile.StateCode + "_BOOK.HTM";

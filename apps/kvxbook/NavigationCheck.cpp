@@ -15,6 +15,7 @@
 #include "book/BookBuilder.h"
 #include "book/BookText.h"
 #include "book/LineCodec.h"
+#include "book/ReaderPages.h"
 #include "core/App.h"
 #include "core/StateTable.h"
 #include "navigation/BrowserLauncher.h"
@@ -63,8 +64,9 @@ class Scratch {
 };
 
 std::vector<std::string> BookPages() {
-  std::vector<std::string> pages = {"statchap.htm", "contents.htm", "preface.htm",
-                                    "appendA.htm",  "appendB.htm",  "appendC.htm"};
+  std::vector<std::string> pages = {"statchap.htm",   "contents.htm",  "preface.htm",
+                                    "appendA.htm",    "appendB.htm",   "appendC.htm",
+                                    kvx::kTopicsPage, kvx::kSearchPage};
   for (int n = 1; n <= 17; ++n)
     pages.push_back((n < 10 ? "chap0" : "chap") + std::to_string(n) + ".htm");
   return pages;
@@ -129,6 +131,40 @@ struct Findings {
   }
 };
 
+// An href as the address it leads to: the entities and the %20 of a blank undone.
+std::string AddressOfHref(std::string href) {
+  href = kvx::ReplaceAll(href, "%20", " ");
+  for (const auto& [entity, c] :
+       {std::pair{"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}})
+    href = kvx::ReplaceAll(href, entity, c);
+  return href;
+}
+
+// The addresses of the links (<a href="...">) of a page, with the numbers of their lines;
+// with barOnly, only those of the lines of the reading bar. A link within the page gets
+// its name.
+std::vector<std::pair<int, std::string>> PageLinks(const std::string& page, const std::string& html,
+                                                   bool barOnly) {
+  std::vector<std::pair<int, std::string>> links;
+  int number = 0;
+  kvx::ForEachLine(html, [&](std::string_view line) {
+    ++number;
+    if (barOnly && line.find(kvx::kReadingBarClass) == std::string_view::npos) return;
+    const std::string lower = kvx::LowerAscii(std::string(line));
+    for (std::size_t at = lower.find("href=\""); at != std::string::npos;
+         at = lower.find("href=\"", at + 6)) {
+      const std::size_t end = lower.find('"', at + 6);
+      if (end == std::string::npos) break;
+      const std::size_t tag = lower.rfind('<', at);
+      if (tag == std::string::npos || lower.compare(tag, 3, "<a ") != 0) continue;
+      std::string address = AddressOfHref(std::string(line.substr(at + 6, end - at - 6)));
+      if (!address.empty() && address[0] == '#') address = page + address;
+      links.emplace_back(number, std::move(address));
+    }
+  });
+  return links;
+}
+
 bool IsTemplateName(const std::string& name) {
   for (const std::string& page : kvx::TemplatePageNames())
     if (kvx::EqualsIgnoreCase(name, page + ".dat")) return true;
@@ -192,7 +228,8 @@ std::set<std::string> ScanAnchors(const std::string& html, bool& open) {
 // begun before it or begin one that goes on after it; else its anchors alone, as short
 // anchors in a row; empty when it has none.
 std::string PlainLineSkeleton(const std::string& line, const std::string& lower) {
-  if (ContinuesAnAnchor(lower)) return line;
+  // The reading bar stays too, so that kvxbook check sees its links in the built pages.
+  if (ContinuesAnAnchor(lower) || kvx::Contains(line, kvx::kReadingBarClass)) return line;
   if (!kvx::Contains(lower, "<a")) return {};
   bool open = false;
   const std::set<std::string> anchors = ScanAnchors(line, open);
@@ -218,8 +255,8 @@ std::string TemplateSkeleton(std::string_view storedText) {
     if (line.find('@') == std::string::npos) {
       kept = PlainLineSkeleton(line, lower);
     } else if (kvx::Contains(line, "@@") || kvx::Contains(line, "@INSERT") ||
-               kvx::Contains(line, "@IF[") || kvx::Contains(lower, "<a") ||
-               ContinuesAnAnchor(lower)) {
+               kvx::Contains(line, kvx::kReadingBarClass) || kvx::Contains(line, "@IF[") ||
+               kvx::Contains(lower, "<a") || ContinuesAnAnchor(lower)) {
       // Directives decide what is written. A token's value holds no "<" or quote (it is
       // escaped) and none of the check's companies has a value beginning with "name" or
       // "=", so other lines of tokens can neither begin an anchor nor go on with one.
@@ -299,6 +336,7 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
       try {
         for (const std::string& page : pages)
           if (page != "appendB.htm") kvx::DeleteIfExists(app.Path(page));
+        kvx::DeleteIfExists(app.Path(kvx::kSearchIndex));
         kvx::DeleteIfExists(app.Path("GENERIC.TXT"));
         if (edition < 0)
           kvx::BuildGenericEdition(app);
@@ -309,11 +347,14 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
       }
       app.session.Generic = edition < 0 ? "Y" : "N";
       std::map<std::string, std::set<std::string>> built;
-      for (const std::string& page : pages)
-        if (kvx::Exist(app.Path(page)))
-          built[kvx::LowerAscii(page)] =
-              PageAnchors(kvx::ReadFileBytes(kvx::Resolve(app.Path(page))));
+      std::map<std::string, std::string> texts;
+      for (const std::string& page : pages) {
+        if (!kvx::Exist(app.Path(page))) continue;
+        texts[page] = kvx::ReadFileBytes(kvx::Resolve(app.Path(page)));
+        built[kvx::LowerAscii(page)] = PageAnchors(texts[page]);
+      }
       const std::string name = edition < 0 ? "generic" : kEntities[edition];
+      std::set<std::string> rowAddresses;
       const std::vector<std::string>& lines = kvx::TopicLines();
       for (std::size_t i = 0; i < lines.size() && lines[i] != kvx::kTopicEndMarker; ++i) {
         const std::string shown = kvx::TailorTopicRow(lines[i], app.profile.StateName,
@@ -322,8 +363,10 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
         const std::size_t slash = shown.find('\\');
         std::string title = shown.substr(0, slash);
         title.erase(title.find_last_not_of(' ') + 1);
-        findings.Check("TopicLines.txt", static_cast<int>(i) + 1, "\"" + title + "\"",
-                       kvx::TopicTargetToAddress(shown.substr(slash + 1)), built, name);
+        const std::string address = kvx::TopicTargetToAddress(shown.substr(slash + 1));
+        findings.Check("TopicLines.txt", static_cast<int>(i) + 1, "\"" + title + "\"", address,
+                       built, name);
+        rowAddresses.insert(address);
       }
       for (int form = kvx::kFirstMenu; form <= kvx::kLastMenu; ++form) {
         const kvx::PictureMenu menu(app, form);
@@ -332,6 +375,25 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
           if (view.controls[c].clickable)
             findings.Check(view.name, 0, "\"" + view.controls[c].text + "\"",
                            menu.AddressOf(static_cast<int>(c)), built, name);
+      }
+      // The reader's ways through the book: the bar of every page, the topic index page
+      // and the search index lead only to places the edition has. A link of topics.htm to
+      // a row's address was checked with the row above. A page made from a template's
+      // skeleton has lines of its own, so a bar's problem names the page alone.
+      for (const auto& [page, text] : texts) {
+        const bool topics = page == kvx::kTopicsPage;
+        for (const auto& [line, address] : PageLinks(page, text, !topics))
+          if (!topics || !rowAddresses.count(address))
+            findings.Check(page, topics ? line : 0, topics ? "topic link" : "reading bar link",
+                           address, built, name);
+      }
+      if (kvx::Exist(app.Path(kvx::kSearchIndex))) {
+        for (const std::string& link :
+             kvx::SearchIndexLinks(kvx::ReadFileBytes(kvx::Resolve(app.Path(kvx::kSearchIndex)))))
+          findings.Check(kvx::kSearchIndex, 0, "search result", AddressOfHref(link), built, name);
+      } else {
+        findings.editions[{kvx::kSearchIndex, 0, "the search index was not written"}].push_back(
+            name);
       }
     }
     const std::string code = kvx::RowCode(stateRow);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -150,6 +151,116 @@ TEST(BookData, TwoDifferentCompaniesGetVisiblyDifferentBooks) {
   for (const char* page : {"chap02.htm", "chap06.htm", "chap11.htm", "appendA.htm"})
     EXPECT_GT(DifferentLines(ReadFileBytes(a.path() + page), ReadFileBytes(b.path() + page)), 10)
         << page;
+}
+
+// A customised California book built by kvxbook in folder, with the files its pages load.
+void BuildCaliforniaBook(const std::string& folder) {
+  CopyBook(folder);
+  // The pictures, the stylesheet and the search script, as the program folder has them.
+  for (const auto& entry : fs::directory_iterator(test::BuiltProgramFolder())) {
+    const std::string name = entry.path().filename().string();
+    const std::string extension = LowerAscii(entry.path().extension().string());
+    for (const char* shipped : {".gif", ".jpg", ".pdf", ".css", ".js"})
+      if (extension == shipped && entry.is_regular_file())
+        fs::copy_file(entry.path(), folder + name, fs::copy_options::overwrite_existing);
+  }
+  WriteFile(folder + "ACME.KVX", JoinLines({"California", "CA", "Acme Pizza Parlor", "corporation",
+                                            "Y", "12", "12", "N", "Y", "Under $1 million", "N", "Y",
+                                            "N", "N", "N", "Retail Merchandising", "1", "Y"}));
+  ASSERT_EQ(test::RunProgram({Kvxbook(), "build", folder, "ACME.KVX"}, {}, {}, 120).status, 0);
+}
+
+TEST(BookData, EveryReadingPageHasItsBarAndThePrintableBookHasNone) {
+  test::TempFolder folder;
+  BuildCaliforniaBook(folder.path());
+  for (const std::string& page : BuiltPages()) {
+    const std::string text = ReadFileBytes(folder.path() + page);
+    EXPECT_EQ(test::Count(text, "<div class=\"kvxbar\">"), 2) << page;
+    EXPECT_EQ(test::Count(text, "<LINK REL=\"stylesheet\" HREF=\"book.css\">"), 1) << page;
+  }
+  // Previous and Next follow the book's order, through the state chapter.
+  EXPECT_TRUE(Contains(ReadFileBytes(folder.path() + "chap17.htm"),
+                       "<a href=\"chap16.htm\" rel=\"prev\">Previous</a> "
+                       "<a href=\"statchap.htm\" rel=\"next\">Next</a>"));
+  EXPECT_TRUE(Contains(ReadFileBytes(folder.path() + "statchap.htm"),
+                       "<a href=\"appendA.htm\" rel=\"next\">Next</a>"));
+  const auto print =
+      test::RunProgram({Kvxbook(), "print", folder.path(), "ACME.KVX"},
+                       {"HOME=" + folder.path(), "XDG_CONFIG_HOME=" + folder.path()});
+  ASSERT_EQ(print.status, 0) << print.out;
+  ASSERT_FALSE(print.out.empty());
+  const std::string bookFile = SplitLines(print.out).back();
+  const std::string book = ReadFileBytes(bookFile);
+  EXPECT_EQ(book.find("kvxbar"), std::string::npos);
+  EXPECT_NE(book.find("HREF=\"book.css\""), std::string::npos);
+  EXPECT_TRUE(Exist(FolderOf(bookFile) + "book.css"));
+}
+
+// The chromium program, empty when it is not installed.
+std::string Chromium() {
+  for (const char* name : {"/usr/bin/chromium", "/usr/bin/chromium-browser"})
+    if (fs::exists(name)) return name;
+  return {};
+}
+
+// The result list of search.htm for a query, as headless Chromium leaves the page.
+std::string SearchResults(const std::string& folder, const std::string& encodedQuery) {
+  const auto run =
+      test::RunProgram({Chromium(), "--headless", "--disable-gpu", "--no-sandbox", "--no-first-run",
+                        "--user-data-dir=" + folder + "chromium", "--dump-dom",
+                        "file://" + folder + "search.htm?q=" + encodedQuery},
+                       {"HOME=" + folder}, {}, 120);
+  EXPECT_EQ(run.status, 0);
+  const std::size_t start = run.out.find("<ol id=\"kvxresults\">");
+  const std::size_t end = run.out.find("</ol>", start);
+  EXPECT_NE(start, std::string::npos) << run.out;
+  if (start == std::string::npos || end == std::string::npos) return {};
+  const std::size_t status = run.out.find("<p id=\"kvxstatus\">");
+  return run.out.substr(status, run.out.find("</p>", status) - status) + "\n" +
+         run.out.substr(start, end - start);
+}
+
+// The pages and anchors the results lead to, in order.
+std::vector<std::string> ResultLinks(const std::string& results) {
+  std::vector<std::string> links;
+  for (std::size_t at = results.find("<li><a href=\""); at != std::string::npos;
+       at = results.find("<li><a href=\"", at + 1)) {
+    const std::size_t from = at + 13;
+    links.push_back(results.substr(from, results.find('"', from) - from));
+  }
+  return links;
+}
+
+bool Holds(const std::vector<std::string>& links, const std::string& link) {
+  return std::find(links.begin(), links.end(), link) != links.end();
+}
+
+TEST(BookData, TheSearchPageFindsWordsAndPhrasesFromFileUrls) {
+  if (Chromium().empty())
+    GTEST_SKIP() << "chromium is not installed (make deps installs it): search.htm not driven";
+  test::TempFolder folder;
+  BuildCaliforniaBook(folder.path());
+
+  const std::string withholding = SearchResults(folder.path(), "withholding");
+  const std::vector<std::string> links = ResultLinks(withholding);
+  EXPECT_TRUE(Holds(links, "chap06.htm#06.01")) << withholding;
+  EXPECT_TRUE(Holds(links, "statchap.htm#III(b)")) << withholding;
+  EXPECT_NE(withholding.find("<mark>withholding</mark>"), std::string::npos);
+  EXPECT_NE(withholding.find("sections hold withholding"), std::string::npos) << withholding;
+
+  // A phrase is found as it stands, so it finds fewer sections than its words do.
+  const std::vector<std::string> phrase =
+      ResultLinks(SearchResults(folder.path(), "%22trust%20fund%22"));
+  const std::vector<std::string> words = ResultLinks(SearchResults(folder.path(), "trust+fund"));
+  EXPECT_TRUE(Holds(phrase, "chap06.htm#06.01"));
+  EXPECT_LT(phrase.size(), words.size());
+  for (const std::string& link : phrase) EXPECT_TRUE(Holds(words, link)) << link;
+
+  // The company's name, in the customised edition, and a word the book never uses.
+  EXPECT_FALSE(ResultLinks(SearchResults(folder.path(), "Acme%20Pizza")).empty());
+  const std::string none = SearchResults(folder.path(), "zyxwvut");
+  EXPECT_TRUE(ResultLinks(none).empty());
+  EXPECT_NE(none.find("No section of this edition holds zyxwvut."), std::string::npos) << none;
 }
 
 }  // namespace

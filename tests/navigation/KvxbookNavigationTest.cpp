@@ -110,8 +110,10 @@ TEST(KvxbookMenus, EachMenuWithTheAddressBehindEveryLabel) {
   EXPECT_EQ(Kvxbook({"menus", t.dir(), "none.kvx"}).status, 2);
 }
 
-// A program folder whose pages hold every anchor the outline plans, for one state.
-void PutOutlinedBook(TestApp& t, const std::string& leaveOut) {
+// A program folder whose pages hold every anchor the outline plans, for one state, and
+// the extra lines given for a page after them.
+void PutOutlinedBook(TestApp& t, const std::string& leaveOut,
+                     const std::map<std::string, std::vector<std::string>>& extra = {}) {
   std::map<std::string, std::vector<std::string>> pages;
   std::ifstream in(std::string(KVX_NAVIGATION_DIR) + "BookOutline.txt");
   std::string line, page;
@@ -127,6 +129,8 @@ void PutOutlinedBook(TestApp& t, const std::string& leaveOut) {
                             "\"></A>");
     }
   }
+  for (const auto& [name, lines] : extra)
+    pages[name].insert(pages[name].end(), lines.begin(), lines.end());
   std::vector<std::string> state = pages["statchap.htm"];
   state.push_back("<A NAME=\"LEGAL005\"></A>");
   for (const char* key : kStateSectionKeys)
@@ -177,6 +181,37 @@ TEST(KvxbookCheck, ReportsIndexRowsAndMenuLabelsWithoutTheirPlace) {
             std::string::npos)
       << run.out;
   EXPECT_EQ(run.out.find("corporation]"), std::string::npos) << "customised editions are whole";
+}
+
+TEST(KvxbookCheck, FollowsTheReadingBarsTheTopicPageAndTheSearchIndex) {
+  TestApp t;
+  // A bar inside a block of the customised edition, leading past the end of the book, and
+  // a bar of an appendix that links a letter the topic index lacks; a plain link is no
+  // bar's.
+  PutOutlinedBook(
+      t, "",
+      {{"chap03.htm",
+        {"<!--@@ @IFCODE |117",
+         "<div class=\"kvxbar\"><a href=\"chap03.htm\">Here</a> "
+         "<a href=\"chap99.htm\" rel=\"next\">Next</a></div>",
+         "@@-->", "<p><a href=\"nowhere.htm\">not a bar</a></p>"}},
+       {"appendB.htm",
+        {"<div class=\"kvxbar\"><a href=\"search.htm\">Search</a> "
+         "<a href=\"topics.htm#letter-Z\">Z</a> <a href=\"topics.htm#letter-A\">A</a></div>"}}});
+  const auto run = Kvxbook({"check", t.dir()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("] reading bar link -> chap99.htm: the page chap99.htm was not built\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("chap03.htm:0: [CA, corporation] reading bar link -> chap99.htm"),
+            std::string::npos);
+  EXPECT_NE(
+      run.out.find("appendB.htm:0: [CA, every edition] reading bar link -> topics.htm#letter-Z: "
+                   "topics.htm has no anchor <A NAME=\"letter-Z\">\n"),
+      std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.out.find("nowhere.htm"), std::string::npos);
+  EXPECT_EQ(Count(run.out, "\n"), 2) << run.out;
 }
 
 }  // namespace

@@ -128,7 +128,22 @@
       list.innerHTML = "";
       return;
     }
-    var shown = found.results.slice(0, kMaxResults);
+    // A chapter that copies a section of the state chapter shows the same passage twice:
+    // list it once, with a link to the other place.
+    var entries = [];
+    var bySnippet = Object.create(null);
+    found.results.forEach(function (r) {
+      var text = snippet(index.sections[r.i][2], folded[r.i][1], found.terms, r.first);
+      var first = bySnippet[text];
+      if (first !== undefined && text !== "") {
+        first.also.push(r.i);
+        return;
+      }
+      var entry = { i: r.i, snippet: text, also: [] };
+      bySnippet[text] = entry;
+      entries.push(entry);
+    });
+    var shown = entries.slice(0, kMaxResults);
     var html = "";
     shown.forEach(function (r) {
       var s = index.sections[r.i];
@@ -137,10 +152,16 @@
       var title = s[1] || pageTitle;
       html += "<li><a href=\"" + escapeHtml(s[0]) + "\">" + escapeHtml(title) + "</a>" +
         (s[1] ? " <span class=\"kvxpage\">" + escapeHtml(pageTitle) + "</span>" : "") +
-        "<p>" + snippet(s[2], folded[r.i][1], found.terms, r.first) + "</p></li>";
+        r.also.map(function (j) {
+          var other = index.sections[j][0];
+          var otherPage = other.split("#")[0];
+          return " <span class=\"kvxpage\">also in <a href=\"" + escapeHtml(other) + "\">" +
+            escapeHtml(index.pages[otherPage] || otherPage) + "</a></span>";
+        }).join("") +
+        "<p>" + r.snippet + "</p></li>";
     });
     list.innerHTML = html;
-    var n = found.results.length;
+    var n = entries.length;
     status.textContent = n === 0 ? "No section of this edition holds " + query.trim() + "." :
       n + (n === 1 ? " section holds " : " sections hold ") + query.trim() +
       (n > shown.length ? "; the first " + shown.length + " are shown." : ".");

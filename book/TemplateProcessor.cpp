@@ -1,7 +1,10 @@
 #include "book/TemplateProcessor.h"
 
+#include <optional>
+
 #include "base/Errors.h"
 #include "base/Files.h"
+#include "book/BookSources.h"
 #include "book/BookText.h"
 #include "book/ConditionCodes.h"
 #include "book/LineCodec.h"
@@ -158,9 +161,12 @@ class Processor {
   // One left-to-right pass: a value put into the line is never searched for tokens, so
   // a company name that happens to hold "@State" is shown as typed. For template text
   // this gives what replacing each token in turn gives, as no token begins another.
-  std::string SubstituteTokens(const std::string& line) const {
+  using Tokens = std::array<std::pair<std::string_view, std::string>, 14>;
+
+  // The tokens' values, made once for the page: the profile does not change meanwhile.
+  Tokens MakeTokens() const {
     const std::string company = EscapeHtml(p_.Company);
-    const std::pair<std::string_view, std::string> tokens[] = {
+    return {{
         {"@COMPANY", EscapeHtml(UpperAscii(p_.Company))},
         {"@Company", company},
         {"@company",
@@ -183,7 +189,12 @@ class Processor {
         {"@PATHSPEC", EscapeHtml(c_.pathSpec)},
         {"@GROSS", EscapeHtml(UpperAscii(p_.Revenues))},
         {"@Gross", EscapeHtml(LowerAscii(p_.Revenues))},
-    };
+    }};
+  }
+
+  std::string SubstituteTokens(const std::string& line) {
+    if (!tokens_) tokens_ = MakeTokens();
+    const Tokens& tokens = *tokens_;
     std::string result;
     std::size_t i = 0;
     while (i < line.size()) {
@@ -238,6 +249,7 @@ class Processor {
   const CompanyProfile& p_;
   std::string& out_;
   const bool customised_;
+  std::optional<Tokens> tokens_;
   int readCode_ = 0;
   int nestCode_ = 0;
 };
@@ -253,38 +265,52 @@ void ProcessTemplate(std::string_view rawText, TemplateContext& context, std::st
   });
 }
 
-bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page,
-               bool writeWorkFile, int* directiveMessages) {
-  const std::string templateName = app.Path(pageName + ".dat");
+void ProcessTemplateLines(const std::vector<std::string>& lines, TemplateContext& context,
+                          std::string& out) {
+  Processor processor(context, out);
+  for (const std::string& line : lines) processor.Line(line);
+}
+
+bool MakePage(App& app, const TemplateSource& source,
+              const std::function<const ChapterLines&()>& stateChapter, std::string& page,
+              const std::string& workFile, int* directiveMessages) {
   page.clear();
-  TemplateContext context{
-      app.profile, app.states, app.session.PathSpec,
-      [&app, directiveMessages](const std::string& text) {
-        if (directiveMessages) ++*directiveMessages;
-        app.ui.ShowMessage(Box(app.session.ProgName, text, Icon::Information));
-      },
-      [&app, &cache]() -> const ChapterLines& { return StateChapterLines(app, cache); }};
-  KvxError error;
+  TemplateContext context{app.profile, app.states, app.session.PathSpec,
+                          [&app, directiveMessages](const std::string& text) {
+                            if (directiveMessages) ++*directiveMessages;
+                            app.ui.ShowMessage(Box(app.session.ProgName, text, Icon::Information));
+                          },
+                          stateChapter};
+  KvxError error = source.error;
   try {
-    try {
-      const std::string text = ReadFileBytes(templateName);
-      page.reserve(text.size() + text.size() / 4);
-      ProcessTemplate(text, context, page);
-    } catch (...) {
-      error = CurrentError();
+    if (error.number == 0) {
+      try {
+        page.reserve(source.bytes + source.bytes / 4);
+        ProcessTemplateLines(source.lines, context, page);
+      } catch (...) {
+        error = CurrentError();
+      }
     }
     // The page holds what was made before any failure; a template that cannot be read
     // leaves an empty page.
-    if (writeWorkFile) WriteFile(app.Path("OUTPUT.HTM"), page);
+    if (!workFile.empty()) WriteFile(workFile, page);
   } catch (...) {
     if (error.number == 0) error = CurrentError();
   }
   if (error.number == 0) return true;
   app.ui.ShowMessage(
       Box(app.session.ProgName,
-          "Error # " + NumberText(error.number) + " in MakeFiles SUB, FLNAM$= " + templateName,
+          "Error # " + NumberText(error.number) + " in MakeFiles SUB, FLNAM$= " + source.fileName,
           Icon::Information));
   return false;
+}
+
+bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page,
+               bool writeWorkFile, int* directiveMessages) {
+  const TemplateSource source = ReadTemplate(app.Path(pageName + ".dat"));
+  return MakePage(
+      app, source, [&app, &cache]() -> const ChapterLines& { return StateChapterLines(app, cache); },
+      page, writeWorkFile ? app.Path("OUTPUT.HTM") : std::string(), directiveMessages);
 }
 
 }  // namespace kvx

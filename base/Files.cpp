@@ -432,8 +432,7 @@ void WriteNewFile(const std::string& fullName, const std::string& bytes) {
   const std::optional<WriteFault> failing = FaultFor(fullName);
   if (failing && !failing->afterBytes)
     Raise(ErrnoToError(failing->error), "Unable to write file: " + fullName);
-  const int fd =
-      ::open(fullName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
+  const int fd = ::open(fullName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
   if (fd < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
   int error = WriteAll(fd, bytes, failing);
   if (::close(fd) != 0 && !error) error = errno;

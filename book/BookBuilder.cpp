@@ -24,9 +24,9 @@ std::vector<std::string> TemplatePageNames() {
 namespace {
 
 // Makes every page of the edition in build order from sources, after begin(name) for each,
-// handing each to put(name, page); a generic edition's appendix A is the ready page NoStart.htm, handed to
-// putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds the
-// page being made, for the report of an error that escapes. True when every page was made
+// handing each to put(name, page); a generic edition's appendix A is the ready page NoStart.htm,
+// handed to putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds
+// the page being made, for the report of an error that escapes. True when every page was made
 // cleanly; each directive error shown adds one to directiveMessages.
 template <class Begin, class Put, class PutNoStart>
 bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter, bool workFile,
@@ -187,7 +187,9 @@ bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& 
     LinkOrCopyFile(shared.folder + SharedStateChapterName(p.StateCode), folder + "statchap.htm");
     allBuilt = MakePages(
         app, sources, state->chapter, false, directiveMessages, name, [](const std::string&) {},
-        [&](const std::string& file, const std::string& page) { WriteNewFile(folder + file, page); },
+        [&](const std::string& file, const std::string& page) {
+          WriteNewFile(folder + file, page);
+        },
         [&] { LinkOrCopyFile(shared.folder + "NoStart.htm", folder + "appendA.htm"); });
     for (const std::string& file : shared.linked)
       LinkOrCopyFile(shared.folder + file, folder + file);

@@ -17,14 +17,11 @@ TemplateSource ReadTemplate(const std::string& fileName) {
   TemplateSource source;
   source.fileName = fileName;
   try {
-    const std::string text = ReadFileBytes(fileName);
-    source.bytes = text.size();
-    ForEachLine(text, [&](std::string_view raw) {
-      source.lines.emplace_back();
-      DecodeInto(raw, source.lines.back());
-    });
+    // Decoding leaves bytes below 32 as they are, line ends too, so the whole text
+    // decodes in one pass as its lines would one by one.
+    DecodeInto(ReadFileBytes(fileName), source.text);
   } catch (...) {
-    source.lines.clear();
+    source.text.clear();
     source.error = CurrentError();
   }
   return source;

@@ -12,11 +12,11 @@
 
 namespace kvx {
 
-// One template, decoded line by line; error.number is not 0 when it could not be read.
+// One template, decoded (each byte as its line's decoding gives it, line ends kept);
+// error.number is not 0 when it could not be read.
 struct TemplateSource {
   std::string fileName;  // the full name of the template file, for messages
-  std::vector<std::string> lines;
-  std::size_t bytes = 0;  // of the file
+  std::string text;
   KvxError error;
 };
 
@@ -31,7 +31,7 @@ struct StateSource {
 struct BookSources {
   std::string folder;                               // the program folder, ending in "/"
   std::map<std::string, TemplateSource> templates;  // by page name, every page of the book
-  std::map<std::string, StateSource> states;        // by state code; a state without a file is absent
+  std::map<std::string, StateSource> states;  // by state code; a state without a file is absent
 
   // nullptr when the state has no file.
   const StateSource* State(const std::string& code) const;

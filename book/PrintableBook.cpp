@@ -228,7 +228,8 @@ void ViewBookFile(App& app) {
 void CopyBookImages(App& app, const std::string& folder) {
   try {
     if (!Exist(folder + "FED_2553.pdf")) CreateFolder(folder.substr(0, folder.size() - 1));
-    for (const std::string& picture : BookPictureNames()) CopyFile(app.Path(picture), folder + picture);
+    for (const std::string& picture : BookPictureNames())
+      CopyFile(app.Path(picture), folder + picture);
   } catch (const KvxError&) {
     // A missing picture costs the printed book a picture, not the compilation.
   }

@@ -2,13 +2,13 @@
 
 #include <sys/stat.h>
 
+#include "base/Files.h"
 #include "book/BookSources.h"
 #include "book/BookText.h"
 #include "book/LineCodec.h"
 #include "core/App.h"
-#include "core/Trap.h"
-#include "base/Files.h"
 #include "core/Messages.h"
+#include "core/Trap.h"
 
 namespace kvx {
 

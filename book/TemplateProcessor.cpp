@@ -52,7 +52,7 @@ class Processor {
   Processor(TemplateContext& context, std::string& out)
       : c_(context), p_(context.profile), out_(out), customised_(p_.DataComplete == "Y") {}
 
-  void Line(const std::string& line) {
+  void Line(std::string_view line) {
     // Every directive and token begins with "@": most lines need no more than this test.
     if (line.find('@') == std::string::npos) {
       if (!Suppressed()) Write(line);
@@ -60,12 +60,12 @@ class Processor {
     }
     if (Contains(line, "@INSERT")) return InsertSection(line);
     if (Contains(line, "@@")) {
-      if (!Contains(line, "@@REM")) AnalyzeIt(line);
+      if (!Contains(line, "@@REM")) AnalyzeIt(std::string(line));
       return;
     }
     if (Suppressed()) return;
-    if (Contains(line, "@IF[")) return IfLine(line);
-    Write(Contains(line, "@") ? SubstituteTokens(line) : line);
+    if (Contains(line, "@IF[")) return IfLine(std::string(line));
+    WriteSubstituted(line);
   }
 
  private:
@@ -155,12 +155,9 @@ class Processor {
     if (line.size() == 8) text = " ";
     if (code < 0 || !Holds(code)) return;
     if (!customised_ && !StartsWith(line, "@IF[5")) return;
-    Write(Contains(text, "@") ? SubstituteTokens(text) : text);
+    WriteSubstituted(text);
   }
 
-  // One left-to-right pass: a value put into the line is never searched for tokens, so
-  // a company name that happens to hold "@State" is shown as typed. For template text
-  // this gives what replacing each token in turn gives, as no token begins another.
   using Tokens = std::array<std::pair<std::string_view, std::string>, 14>;
 
   // The tokens' values, made once for the page: the profile does not change meanwhile.
@@ -192,10 +189,14 @@ class Processor {
     }};
   }
 
-  std::string SubstituteTokens(const std::string& line) {
+  // One left-to-right pass: a value put into the line is never searched for tokens, so
+  // a company name that happens to hold "@State" is shown as typed. For template text
+  // this gives what replacing each token in turn gives, as no token begins another.
+  // The line is written with its tokens replaced.
+  void WriteSubstituted(std::string_view line) {
     if (!tokens_) tokens_ = MakeTokens();
     const Tokens& tokens = *tokens_;
-    std::string result;
+    std::string& result = out_;
     std::size_t i = 0;
     while (i < line.size()) {
       const std::size_t at = line.find('@', i);
@@ -204,7 +205,7 @@ class Processor {
       i = at + 1;
       bool matched = false;
       for (const auto& [token, value] : tokens) {
-        if (std::string_view(line).substr(at, token.size()) == token) {
+        if (line.substr(at, token.size()) == token) {
           result += value;
           i = at + token.size();
           matched = true;
@@ -214,10 +215,10 @@ class Processor {
       if (!matched) result += '@';
     }
     result.append(line, i, std::string::npos);
-    return result;
+    result.append("\r\n");
   }
 
-  void InsertSection(const std::string& line) {
+  void InsertSection(std::string_view line) {
     const std::string key = InsertKey(line);
     if (key.empty() || Suppressed()) return;
     const std::string anchor = SectionAnchor(key);
@@ -265,10 +266,9 @@ void ProcessTemplate(std::string_view rawText, TemplateContext& context, std::st
   });
 }
 
-void ProcessTemplateLines(const std::vector<std::string>& lines, TemplateContext& context,
-                          std::string& out) {
+void ProcessDecodedTemplate(std::string_view text, TemplateContext& context, std::string& out) {
   Processor processor(context, out);
-  for (const std::string& line : lines) processor.Line(line);
+  ForEachLine(text, [&](std::string_view line) { processor.Line(line); });
 }
 
 bool MakePage(App& app, const TemplateSource& source,
@@ -285,8 +285,8 @@ bool MakePage(App& app, const TemplateSource& source,
   try {
     if (error.number == 0) {
       try {
-        page.reserve(source.bytes + source.bytes / 4);
-        ProcessTemplateLines(source.lines, context, page);
+        page.reserve(source.text.size() + source.text.size() / 4);
+        ProcessDecodedTemplate(source.text, context, page);
       } catch (...) {
         error = CurrentError();
       }
@@ -309,8 +309,9 @@ bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, 
                bool writeWorkFile, int* directiveMessages) {
   const TemplateSource source = ReadTemplate(app.Path(pageName + ".dat"));
   return MakePage(
-      app, source, [&app, &cache]() -> const ChapterLines& { return StateChapterLines(app, cache); },
-      page, writeWorkFile ? app.Path("OUTPUT.HTM") : std::string(), directiveMessages);
+      app, source,
+      [&app, &cache]() -> const ChapterLines& { return StateChapterLines(app, cache); }, page,
+      writeWorkFile ? app.Path("OUTPUT.HTM") : std::string(), directiveMessages);
 }
 
 }  // namespace kvx

@@ -48,9 +48,8 @@ struct TemplateContext {
 // line ended by CR LF) to out. On a run-time error out holds the lines written before it.
 void ProcessTemplate(std::string_view rawText, TemplateContext& context, std::string& out);
 
-// The same for a template decoded before, line by line.
-void ProcessTemplateLines(const std::vector<std::string>& lines, TemplateContext& context,
-                          std::string& out);
+// The same for a template's text decoded before.
+void ProcessDecodedTemplate(std::string_view text, TemplateContext& context, std::string& out);
 
 // Makes a page from a template read before into page and, unless workFile is empty,
 // writes it to workFile (OUTPUT.HTM) too. Returns false, after the error message, when the

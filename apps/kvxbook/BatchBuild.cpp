@@ -65,8 +65,8 @@ void ReadDataSets(const std::string& dir, std::vector<Edition>& editions) {
 
 // Builds one edition into a new work folder and puts it in place of out + name.
 void BuildOne(kvx::App& app, BatchUi& ui, const kvx::BookSources& sources,
-              const kvx::SharedFiles& shared, const BatchOptions& options,
-              const std::string& out, Edition& e) {
+              const kvx::SharedFiles& shared, const BatchOptions& options, const std::string& out,
+              Edition& e) {
   app.profile = e.profile;
   app.session.DataFile = e.dataSet;
   app.session.WinVer.clear();
@@ -115,8 +115,8 @@ void BuildOne(kvx::App& app, BatchUi& ui, const kvx::BookSources& sources,
 // calls tick(number done) from this thread as they finish.
 template <class Tick>
 void BuildAll(const kvx::BookSources& sources, const kvx::SharedFiles& shared,
-              const BatchOptions& options, const std::string& out,
-              std::vector<Edition>& editions, int jobs, Tick tick) {
+              const BatchOptions& options, const std::string& out, std::vector<Edition>& editions,
+              int jobs, Tick tick) {
   std::vector<Edition*> queue;
   for (Edition& e : editions)
     if (!e.name.empty()) queue.push_back(&e);
@@ -224,8 +224,8 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& progr
     probe = kvx::MakeWorkFolder(outFolder, "probe");
     kvx::RemoveTree(probe);
   } catch (const kvx::KvxError& error) {
-    progress << "kvxbook: cannot write to the output folder " << options.out << " ("
-             << error.diag << ")\n";
+    progress << "kvxbook: cannot write to the output folder " << options.out << " (" << error.diag
+             << ")\n";
     return kFailed;
   }
   std::vector<Edition> editions;
@@ -252,14 +252,15 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& progr
   try {
     shared = kvx::PutSharedFiles(sources, kvx::MakeWorkFolder(outFolder, "shared"));
   } catch (const kvx::KvxError& error) {
-    progress << "kvxbook: cannot write to the output folder " << options.out << " ("
-             << error.diag << ")\n";
+    progress << "kvxbook: cannot write to the output folder " << options.out << " (" << error.diag
+             << ")\n";
     return kFailed;
   }
 
   const std::size_t pagesPerEdition = kvx::TemplatePageNames().size() + 1;  // and statchap
-  const int jobs = options.jobs > 0 ? options.jobs
-                                    : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+  const int jobs = options.jobs > 0
+                       ? options.jobs
+                       : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
   std::size_t toBuild = 0;
   for (const Edition& e : editions) toBuild += !e.name.empty();
   const auto seconds = [&] { return std::chrono::duration<double>(Clock::now() - start).count(); };

@@ -8,7 +8,7 @@
 namespace kvx {
 struct App;
 struct CompanyProfile;
-}
+}  // namespace kvx
 
 namespace kvxbook {
 

@@ -26,9 +26,9 @@ void PutBatchFolder(TestApp& t) {
   for (const std::string& page : TemplatePageNames())
     t.Put(page + ".dat",
           Encoded({"<HTML><p>" + page + " for @Company, a @Entity in @State (@county)",
-                   "<p>read from @PATHSPEC", "<!--@@ @IFCODE |117", "<p>employees: @EMP",
-                   "@@ELSE", "<p>no employees", "@@-->", "<!--@@ @IFGEN", "<p>generic only",
-                   "@@-->", "@IF[505]<p>California line", "@INSERT=TAXES",
+                   "<p>read from @PATHSPEC", "<!--@@ @IFCODE |117", "<p>employees: @EMP", "@@ELSE",
+                   "<p>no employees", "@@-->", "<!--@@ @IFGEN", "<p>generic only", "@@-->",
+                   "@IF[505]<p>California line", "@INSERT=TAXES",
                    "<p><img src=\"corners1.gif\"> <a href=\"appendB.htm\">B</a>"}));
   const auto state = [](const std::string& name, const std::string& row) {
     return Encoded({"<HTML><A NAME=\"LEGAL0" + row + "\"></A>", "<A NAME=\"TAXES\"></A>",
@@ -86,8 +86,8 @@ std::map<std::string, std::string> BuiltAlone(TestApp& t, const std::string& dat
   EXPECT_EQ(0, status) << dataSet;
   std::map<std::string, std::string> edition;
   for (const std::string& page : TemplatePageNames())
-    edition[page + ".htm"] = ReplaceAll(ReadFileBytes(copy.path() + page + ".htm"), copy.path(),
-                                        editionFolder);
+    edition[page + ".htm"] =
+        ReplaceAll(ReadFileBytes(copy.path() + page + ".htm"), copy.path(), editionFolder);
   edition["statchap.htm"] = ReadFileBytes(copy.path() + "statchap.htm");
   for (const char* file : {"appendB.htm", "bizplan.txt", "corners1.gif", "FED_2553.pdf"})
     edition[file] = ReadFileBytes(copy.path() + file);
@@ -100,10 +100,9 @@ TEST(Batch, EveryEditionEqualsItsBuildAloneCustomisedAndGeneric) {
   for (const std::string flag : {"", "--generic"}) {
     TempFolder out;
     int status = -1;
-    const std::string summary =
-        RunKvxbook("build " + Quoted(t.dir()) + " --all --out " + Quoted(out.path()) + " -j 2 " +
-                       flag,
-                   status);
+    const std::string summary = RunKvxbook(
+        "build " + Quoted(t.dir()) + " --all --out " + Quoted(out.path()) + " -j 2 " + flag,
+        status);
     ASSERT_EQ(0, status) << summary;
     EXPECT_NE(std::string::npos, summary.find("editions built: 2 of 2\n")) << summary;
     EXPECT_NE(std::string::npos, summary.find("pages: 44\n")) << summary;
@@ -141,8 +140,8 @@ TEST(Batch, TheProgramFolderStaysAsItWasAndARebuildReplacesTheEditions) {
   ASSERT_EQ(0, status);
   const auto before = Snapshot(t.dir());
   TempFolder out;
-  const std::string run = "build " + Quoted(t.dir()) + " Lone.KVX acme.kvx --out " +
-                          Quoted(out.path() + "new/books");
+  const std::string run =
+      "build " + Quoted(t.dir()) + " Lone.KVX acme.kvx --out " + Quoted(out.path() + "new/books");
   RunKvxbook(run, status);
   EXPECT_EQ(0, status);
   RunKvxbook(run, status);  // into the editions of the first run
@@ -215,7 +214,8 @@ TEST(Batch, UsageAndAnOutputFolderThatCannotBeWritten) {
   options.out = t.dir() + "acme.kvx/books";
   EXPECT_EQ(1, kvxbook::RunBatch(options, summary, progress));
   EXPECT_EQ("", summary.str());
-  EXPECT_EQ(0u, progress.str().find("kvxbook: cannot write to the output folder ")) << progress.str();
+  EXPECT_EQ(0u, progress.str().find("kvxbook: cannot write to the output folder "))
+      << progress.str();
   EXPECT_EQ("kvxbook: no NDEXDATA.TXT", [&] {
     fs::remove(t.dir() + "NDEXDATA.TXT");
     options.out = t.dir() + "books";

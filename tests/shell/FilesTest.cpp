@@ -255,7 +255,8 @@ TEST(Files, AWriteTakesTheOldPagesPlaceAndNeverAFolders) {
   TempFolder folder;
   const std::string dir = folder.path();
   WriteFile(dir + "page.htm", "old");
-  { std::ifstream reader(dir + "page.htm");  // a reader that opened the old page keeps it
+  {
+    std::ifstream reader(dir + "page.htm");  // a reader that opened the old page keeps it
     WriteFile(dir + "page.htm", std::string(70000, 'n'));
     std::string seen;
     reader >> seen;

@@ -59,17 +59,21 @@ std::map<std::string, std::string> Contents(const std::string& folder) {
   return files;
 }
 
-// Every entry of a folder with what a change to it would alter.
+// What a change to a file or a folder would alter.
+std::string Stamp(const std::string& path) {
+  struct stat st {};
+  ::lstat(path.c_str(), &st);
+  return std::to_string(st.st_ino) + " " + std::to_string(st.st_nlink) + " " +
+         std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + " " +
+         std::to_string(st.st_ctim.tv_sec) + "." + std::to_string(st.st_ctim.tv_nsec);
+}
+
+// Every entry of a folder with its stamp and bytes, and the folder's own stamp.
 std::map<std::string, std::string> Snapshot(const std::string& folder) {
-  std::map<std::string, std::string> entries;
-  for (const auto& e : fs::directory_iterator(folder)) {
-    struct stat st {};
-    ::lstat(e.path().c_str(), &st);
+  std::map<std::string, std::string> entries = {{"", Stamp(folder)}};
+  for (const auto& e : fs::directory_iterator(folder))
     entries[e.path().filename().string()] =
-        std::to_string(st.st_ino) + " " + std::to_string(st.st_nlink) + " " +
-        std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + " " +
-        std::to_string(st.st_ctim.tv_nsec) + " " + ReadFileBytes(e.path().string());
-  }
+        Stamp(e.path().string()) + " " + ReadFileBytes(e.path().string());
   return entries;
 }
 

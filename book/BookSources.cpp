@@ -19,7 +19,7 @@ TemplateSource ReadTemplate(const std::string& fileName) {
   try {
     // Decoding leaves bytes below 32 as they are, line ends too, so the whole text
     // decodes in one pass as its lines would one by one.
-    DecodeInto(ReadFileBytes(fileName), source.text);
+    source.text = DecodeLine(ReadFileBytes(fileName));
   } catch (...) {
     source.text.clear();
     source.error = CurrentError();

@@ -30,8 +30,11 @@ std::string SectionAnchor(std::string_view key) {
 ChapterLines IndexChapter(std::vector<std::string> lines) {
   ChapterLines chapter;
   chapter.lines = std::move(lines);
-  for (std::size_t i = 0; i < chapter.lines.size(); ++i)
+  chapter.inserted.reserve(chapter.lines.size());
+  for (std::size_t i = 0; i < chapter.lines.size(); ++i) {
     if (Contains(chapter.lines[i], "<A NAME=\"")) chapter.anchorLines.push_back(i);
+    chapter.inserted.push_back(ReplaceAll(chapter.lines[i], "href=\"#", "href=\"statchap.htm#"));
+  }
   return chapter;
 }
 
@@ -239,7 +242,7 @@ class Processor {
           if (Contains(chapterLine, anchor)) continue;
           if (!Contains(chapterLine, "_6A") && !Contains(chapterLine, "TDI")) break;
         }
-        Write(ReplaceAll(chapterLine, "href=\"#", "href=\"statchap.htm#"));
+        Write(chapter.inserted[i]);
         written = true;
       }
     }

@@ -30,6 +30,8 @@ std::string InsertKey(std::string_view line);
 struct ChapterLines {
   std::vector<std::string> lines;
   std::vector<std::size_t> anchorLines;
+  // Each line as a page shows it: links within the chapter lead to statchap.htm.
+  std::vector<std::string> inserted;
 };
 
 ChapterLines IndexChapter(std::vector<std::string> lines);

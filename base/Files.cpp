@@ -483,7 +483,9 @@ void ReplaceFolder(const std::string& work, const std::string& target) {
     std::rename(aside.c_str(), target.c_str());
     Raise(ErrnoToError(e), "Unable to replace " + target);
   }
-  RemoveTree(FolderOf(aside));
+  // The new folder is in place; an old one that cannot be removed stays hidden aside.
+  std::error_code ec;
+  fs::remove_all(FolderOf(aside), ec);
 }
 
 void SetWriteFault(const WriteFault& f) {

@@ -88,7 +88,8 @@ std::string MakeWorkFolder(const std::string& folder, const std::string& name);
 
 // Puts the folder work in the place of target (a full name without the final "/"): a
 // reader sees the whole old folder or the whole new one. Whatever held the name (a
-// folder, a file, a link; never what a link points to) is removed after.
+// folder, a file, a link; never what a link points to) is removed after (what cannot be
+// removed stays in a hidden ".kvx-old-" folder beside it).
 void ReplaceFolder(const std::string& work, const std::string& target);
 
 // Removes a file or a folder with everything in it; links are removed, never followed.

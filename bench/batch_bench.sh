@@ -18,15 +18,14 @@ trap 'rm -rf "$work"' EXIT
 jobs=()
 [ -n "${JOBS:-}" ] && jobs=(-j "$JOBS")
 median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-now() { date +%s%N; }
 
 batch=()
 for i in $(seq "$runs"); do
   sync
-  t0=$(now)
+  t0=${EPOCHREALTIME/./}
   "$kvxbook" build "$work/prog" --all --out "$work/out$i" "${jobs[@]}" > "$work/summary.txt" 2> /dev/null
-  t1=$(now)
-  batch+=("$(( (t1 - t0) / 1000 ))")
+  t1=${EPOCHREALTIME/./}
+  batch+=("$(( t1 - t0 ))")
 done
 mv "$work/out1" "$work/out"
 pages=$(sed -n 's/^pages: //p' "$work/summary.txt")
@@ -38,10 +37,10 @@ floor_files=$(wc -l < "$work/files.txt")
 floor=()
 for i in $(seq "$runs"); do
   sync
-  t0=$(now)
+  t0=${EPOCHREALTIME/./}
   tr '\n' '\0' < "$work/files.txt" | xargs -0 cat > "$work/floor$i.out"
-  t1=$(now)
-  floor+=("$(( (t1 - t0) / 1000 ))")
+  t1=${EPOCHREALTIME/./}
+  floor+=("$(( t1 - t0 ))")
 done
 floor_bytes=$(stat -c %s "$work/floor1.out")
 
@@ -81,10 +80,10 @@ hugo_pages=$(find "$site/content" -name '*.html' | wc -l)
 hugo=()
 for i in $(seq "$runs"); do
   sync
-  t0=$(now)
+  t0=${EPOCHREALTIME/./}
   (cd "$site" && hugo --quiet -d "$work/public$i" > /dev/null 2>&1)
-  t1=$(now)
-  hugo+=("$(( (t1 - t0) / 1000 ))")
+  t1=${EPOCHREALTIME/./}
+  hugo+=("$(( t1 - t0 ))")
 done
 written=$(find "$work/public1" -name '*.html' | wc -l)
 h=$(median "${hugo[@]}")

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # One edition as a whole process, `kvxbook build DIR DATASET`, against the I/O floor of the
 # same run: one `cat` that reads every input of the build (templates, state file, data
-# set) and the bytes of every output it writes (pages, statchap.htm, OUTPUT.HTM), into one
-# file. Medians of RUNS runs (default 11) on a copy of the program folder, Texas LLC.
+# set) and the bytes of every output it writes (pages, statchap.htm, OUTPUT.HTM), into a new
+# file each run. Medians of RUNS runs (default 11) on a copy of the program folder, Texas LLC.
 # Usage: bench/edition_bench.sh [BUILD_DIR]   (default build; KVXBOOK= and BOOK= override
 # the program and the program folder it copies). With STRACE=1 also counts system calls.
 set -euo pipefail
@@ -29,10 +29,10 @@ cp "$folder/statchap.htm" "$folder/OUTPUT.HTM" "$work/"
 outputs+=("$work/statchap.htm" "$work/OUTPUT.HTM")
 median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 build_us=() floor_us=()
-for _ in $(seq "$runs"); do
-  t0=$(date +%s%N); "$kvxbook" build "$folder" LONE.KVX > /dev/null; t1=$(date +%s%N)
-  cat "${inputs[@]}" "${outputs[@]}" > "$work/floor.out"; t2=$(date +%s%N)
-  build_us+=("$(( (t1 - t0) / 1000 ))") floor_us+=("$(( (t2 - t1) / 1000 ))")
+for i in $(seq "$runs"); do
+  t0=${EPOCHREALTIME/./}; "$kvxbook" build "$folder" LONE.KVX > /dev/null; t1=${EPOCHREALTIME/./}
+  cat "${inputs[@]}" "${outputs[@]}" > "$work/floor$i.out"; t2=${EPOCHREALTIME/./}
+  build_us+=("$(( t1 - t0 ))") floor_us+=("$(( t2 - t1 ))")
 done
 b=$(median "${build_us[@]}") f=$(median "${floor_us[@]}")
 bytes=$(cat "${inputs[@]}" "${outputs[@]}" | wc -c)

@@ -211,12 +211,17 @@ int WriteAll(int fd, const std::string& bytes, const std::optional<WriteFault>& 
   return 0;
 }
 
+// The process's part of the names of its temporary files and folders.
+const std::string& ProcessTag() {
+  static const std::string tag = std::to_string(::getpid());
+  return tag;
+}
+
 // Creates a new temporary file beside fullName, never through an existing name; its
 // name goes to temp. Ordinary permissions (the umask applies), as for any file written.
 int CreateTemporary(const std::string& fullName, std::string& temp) {
   static std::atomic<unsigned> counter{0};
-  static const std::string pid = std::to_string(::getpid());
-  const std::string prefix = FolderOf(fullName) + ".kvx-" + pid + "-";
+  const std::string prefix = FolderOf(fullName) + ".kvx-" + ProcessTag() + "-";
   for (;;) {
     temp = prefix + std::to_string(counter.fetch_add(1));
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
@@ -452,7 +457,7 @@ void LinkOrCopyFile(const std::string& from, const std::string& to) {
 
 std::string MakeWorkFolder(const std::string& folder, const std::string& name) {
   static std::atomic<unsigned> counter{0};
-  const std::string prefix = folder + ".kvx-" + name + "-" + std::to_string(::getpid()) + "-";
+  const std::string prefix = folder + ".kvx-" + name + "-" + ProcessTag() + "-";
   for (;;) {
     // An ordinary folder (the umask applies), as the pages in it are ordinary files.
     const std::string work = prefix + std::to_string(counter.fetch_add(1));

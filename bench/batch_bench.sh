@@ -4,8 +4,11 @@
 # of every input file and every page the batch writes, into one file) and against Hugo
 # building a site of as many pages of the same sizes, all in the same run. Installs Hugo
 # from Debian when it is missing. Medians of RUNS runs (default 5). Each batch writes a new
-# output folder and nothing is deleted until the end: on ext4 without a journal, files
-# deleted in the last minutes make creating files slow (their inodes are passed over). Usage: bench/batch_bench.sh [BUILD_DIR]   (default build; JOBS=N
+# output folder and nothing is deleted until the end: on ext4 without a journal, inodes
+# freed in the last minutes are passed over when a file is created, so creating files right
+# after many were deleted is slow (a run just after another, which deletes some 100,000
+# files at its end, measured both kvxbook and Hugo at a sixth to a half of their speed).
+# Leave five minutes between runs. Usage: bench/batch_bench.sh [BUILD_DIR]   (default build; JOBS=N
 # passes -j N; NOHUGO=1 leaves Hugo out)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

@@ -1,12 +1,15 @@
 #include "base/Files.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <system_error>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,37 +47,121 @@ int ErrnoToError(int e) {
   }
 }
 
+// A folder's names as last listed, kept while the folder's identity and change times are
+// those seen just before the listing: every name looked up ignoring letter case is matched
+// from one listing instead of listing the folder again. (The kernel gives a folder changed
+// after its times were read a new change time, however soon.) The program's own changes
+// are entered as they are made; another program's change made in the moment between one
+// of ours and the stamp taken after it is seen at the folder's next change.
+struct FolderStamp {
+  dev_t dev = 0;
+  ino_t ino = 0;
+  timespec mtime{}, ctime{};
+  bool operator==(const FolderStamp& o) const {
+    return dev == o.dev && ino == o.ino && mtime.tv_sec == o.mtime.tv_sec &&
+           mtime.tv_nsec == o.mtime.tv_nsec && ctime.tv_sec == o.ctime.tv_sec &&
+           ctime.tv_nsec == o.ctime.tv_nsec;
+  }
+};
+
+struct FolderListing {
+  FolderStamp stamp;
+  std::vector<std::string> names;
+};
+
+bool StampOf(const std::string& folder, FolderStamp& stamp) {
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0) return false;
+  stamp = {st.st_dev, st.st_ino, st.st_mtim, st.st_ctim};
+  return true;
+}
+
+std::mutex listingLock;
+std::map<std::string, FolderListing> listings;  // by folder; a cache, never the truth
+
+std::string ListedFolder(const std::string& fullName) {
+  const std::string folder = FolderOf(fullName);
+  return folder.empty() ? "./" : folder;
+}
+
+// The names of folder, listed again when it changed. Call with listingLock held.
+const FolderListing* CurrentListing(const std::string& folder) {
+  FolderStamp stamp;
+  if (!StampOf(folder, stamp)) {
+    listings.erase(folder);
+    return nullptr;
+  }
+  auto it = listings.find(folder);
+  if (it != listings.end() && it->second.stamp == stamp) return &it->second;
+  FolderListing listing;
+  listing.stamp = stamp;
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return nullptr;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") listing.names.push_back(name);
+  }
+  ::closedir(dir);
+  return &(listings[folder] = std::move(listing));
+}
+
 // Other entries of the folder whose name equals name ignoring case, but not exactly.
 std::vector<fs::path> CaseVariants(const std::string& fullName) {
   std::vector<fs::path> found;
-  const std::string folder = FolderOf(fullName);
+  const std::string folder = ListedFolder(fullName);
   const std::string name = NameOf(fullName);
-  std::error_code ec;
-  for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    const std::string other = it->path().filename().string();
-    if (other != name && EqualsIgnoreCase(other, name)) found.push_back(it->path());
-  }
+  std::lock_guard<std::mutex> lock(listingLock);
+  if (const FolderListing* listing = CurrentListing(folder))
+    for (const std::string& other : listing->names)
+      if (other != name && EqualsIgnoreCase(other, name))
+        found.push_back(FolderOf(fullName) + other);
   return found;
 }
 
-void RemoveCaseVariants(const std::string& fullName) {
-  for (const fs::path& p : CaseVariants(fullName)) {
+// Enters a change the program made in the folder of fullName: the name now present or
+// gone, and the folder's new stamp. A folder not listed yet is left to its first listing.
+void NoteChange(const std::string& fullName, bool present) {
+  const std::string folder = ListedFolder(fullName);
+  const std::string name = NameOf(fullName);
+  std::lock_guard<std::mutex> lock(listingLock);
+  auto it = listings.find(folder);
+  if (it == listings.end()) return;
+  std::vector<std::string>& names = it->second.names;
+  names.erase(std::remove(names.begin(), names.end(), name), names.end());
+  if (present) names.push_back(name);
+  if (!StampOf(folder, it->second.stamp)) listings.erase(it);
+}
+
+void RemoveVariants(const std::vector<fs::path>& variants) {
+  for (const fs::path& p : variants) {
     std::error_code ec;
     // The link itself goes, as the file it stands for would; what it points to stays.
     const fs::file_status st = fs::symlink_status(p, ec);
-    if (fs::is_regular_file(st) || fs::is_symlink(st)) fs::remove(p, ec);
+    if (fs::is_regular_file(st) || fs::is_symlink(st)) {
+      fs::remove(p, ec);
+      NoteChange(p.string(), false);
+    }
   }
+}
+
+void RemoveCaseVariants(const std::string& fullName) {
+  RemoveVariants(CaseVariants(fullName));
 }
 
 // Opens an existing regular file for reading. Anything else is refused before it is
 // opened (opening a device may do something), then the file is opened without waiting (a
 // named pipe would otherwise wait for a writer) and checked again, so that what is
 // checked is what is read.
-int OpenRegular(const std::string& fullName) {
-  const std::string path = Resolve(fullName);
+int OpenRegular(const std::string& fullName, struct stat& st) {
+  // The exact name is tried first: only a name missing as spelt needs the folder's names.
+  std::string path = fullName;
   struct stat before {};
-  if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode))
+  int found = ::stat(path.c_str(), &before);
+  if (found != 0 && errno == ENOENT) {
+    path = Resolve(fullName);
+    if (path != fullName) found = ::stat(path.c_str(), &before);
+  }
+  if (found == 0 && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode))
     Raise(kErrFileNotFound, "Not a regular file: " + fullName);
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) {
@@ -83,14 +170,13 @@ int OpenRegular(const std::string& fullName) {
       Raise(kErrFileNotFound, "Unable to find file: " + fullName);
     Raise(ErrnoToError(e), "Unable to open file: " + fullName);
   }
-  struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     const bool folder = S_ISDIR(st.st_mode);
     ::close(fd);
     if (folder) Raise(kErrPermissionDenied, "Not a file: " + fullName);
     Raise(kErrFileNotFound, "Not a regular file: " + fullName);
   }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  // Reading a regular file never waits, so O_NONBLOCK may stay set.
   return fd;
 }
 
@@ -106,44 +192,80 @@ std::optional<WriteFault> FaultFor(const std::string& fullName) {
   return fault;
 }
 
-// Writes bytes to a temporary file beside fullName and renames it over fullName. The
-// temporary file is created new (never through an existing name), and the rename
-// replaces whatever entry held the name, a symbolic link included.
-void WriteReplacing(const std::string& fullName, const std::string& bytes, bool durable) {
-  const std::optional<WriteFault> failing = FaultFor(fullName);
-  if (failing && !failing->afterBytes)
-    Raise(ErrnoToError(failing->error), "Unable to write file: " + fullName);
-  std::string temp = FolderOf(fullName) + ".kvx-XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
+// Writes all of bytes to fd; 0, or the errno value of the failure (the fault's too).
+int WriteAll(int fd, const std::string& bytes, const std::optional<WriteFault>& failing) {
   std::size_t done = 0;
-  int error = 0;
   while (done < bytes.size()) {
     std::size_t chunk = bytes.size() - done;
     if (failing) {
-      if (done >= *failing->afterBytes) {
-        error = failing->error;
-        break;
-      }
+      if (done >= *failing->afterBytes) return failing->error;
       chunk = std::min(chunk, *failing->afterBytes - done);
     }
     const ssize_t n = ::write(fd, bytes.data() + done, chunk);
     if (n < 0) {
       if (errno == EINTR) continue;
-      error = errno;
-      break;
+      return errno;
     }
     done += static_cast<std::size_t>(n);
   }
+  return 0;
+}
+
+// The process's part of the names of its temporary files and folders.
+const std::string& ProcessTag() {
+  static const std::string tag = std::to_string(::getpid());
+  return tag;
+}
+
+// Creates a new temporary file beside fullName, never through an existing name; its
+// name goes to temp. Ordinary permissions (the umask applies), as for any file written.
+int CreateTemporary(const std::string& fullName, std::string& temp) {
+  static std::atomic<unsigned> counter{0};
+  const std::string prefix = FolderOf(fullName) + ".kvx-" + ProcessTag() + "-";
+  for (;;) {
+    temp = prefix + std::to_string(counter.fetch_add(1));
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+}
+
+// Puts the written temporary file in the place of fullName. The two entries are exchanged
+// when fullName exists, then the old one is removed: a reader sees the old page or the
+// new one, and the file system is not made to write the new file's data out at once, as
+// renaming over an existing file does on some (ext4 does, to protect replaced files).
+// A folder in the place of fullName is put back and refused.
+int PutInPlace(const std::string& temp, const std::string& fullName) {
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, fullName.c_str(), RENAME_EXCHANGE) == 0) {
+    if (::unlink(temp.c_str()) == 0) return 0;
+    const int e = errno;
+    ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, fullName.c_str(), RENAME_EXCHANGE);
+    return e;
+  }
+  // Nothing to exchange with, or a file system that cannot exchange.
+  return std::rename(temp.c_str(), fullName.c_str()) == 0 ? 0 : errno;
+}
+
+// Writes bytes to a temporary file beside fullName and puts it in fullName's place. The
+// temporary file is created new (never through an existing name), and whatever entry
+// held the name, a symbolic link included, is replaced, never followed.
+void WriteReplacing(const std::string& fullName, const std::string& bytes, bool durable) {
+  const std::optional<WriteFault> failing = FaultFor(fullName);
+  if (failing && !failing->afterBytes)
+    Raise(ErrnoToError(failing->error), "Unable to write file: " + fullName);
+  const std::vector<fs::path> variants = CaseVariants(fullName);
+  std::string temp;
+  const int fd = CreateTemporary(fullName, temp);
+  if (fd < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
+  int error = WriteAll(fd, bytes, failing);
   if (!error && durable && ::fsync(fd) != 0) error = errno;
-  ::fchmod(fd, 0644);  // mkstemp makes the file private; pages and data sets are ordinary files
   if (::close(fd) != 0 && !error) error = errno;
-  if (!error && std::rename(temp.c_str(), fullName.c_str()) != 0) error = errno;
+  if (!error) error = PutInPlace(temp, fullName);
   if (error) {
     ::unlink(temp.c_str());
     Raise(ErrnoToError(error), "Unable to write file: " + fullName);
   }
-  RemoveCaseVariants(fullName);
+  NoteChange(fullName, true);
+  RemoveVariants(variants);
 }
 
 }  // namespace
@@ -180,27 +302,41 @@ std::string Resolve(const std::string& fullName) {
 }
 
 bool Exist(const std::string& fullName) {
-  std::error_code ec;
-  const fs::file_status st = fs::status(Resolve(fullName), ec);  // stat never waits
-  return fs::is_regular_file(st) || fs::is_directory(st);
+  // stat never waits; the folder's names are needed only when the name as spelt is missing.
+  struct stat st {};
+  bool found = ::stat(fullName.c_str(), &st) == 0;
+  if (!found && errno == ENOENT && !NameOf(fullName).empty()) {
+    const std::string path = Resolve(fullName);
+    found = path != fullName && ::stat(path.c_str(), &st) == 0;
+  }
+  return found && (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode));
 }
 
 std::string ReadFileBytes(const std::string& fullName) {
-  const int fd = OpenRegular(fullName);
+  struct stat st {};
+  const int fd = OpenRegular(fullName, st);
   std::string bytes;
-  char buffer[65536];
   int error = 0;
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) error = errno;
-    if (n <= 0) break;
-    try {
-      bytes.append(buffer, static_cast<std::size_t>(n));
-    } catch (...) {
-      ::close(fd);
-      throw;
+  try {
+    // Sized from the file, one byte more, so that a short read shows the end without
+    // another call; a file that grew meanwhile is read on to its end.
+    std::size_t want = static_cast<std::size_t>(st.st_size) + 1;
+    for (;;) {
+      const std::size_t have = bytes.size();
+      bytes.resize(have + want);
+      const ssize_t n = ::read(fd, bytes.data() + have, want);
+      if (n < 0 && errno == EINTR) {
+        bytes.resize(have);
+        continue;
+      }
+      bytes.resize(have + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+      if (n < 0) error = errno;
+      if (n < static_cast<ssize_t>(want)) break;
+      want = 65536;
     }
+  } catch (...) {
+    ::close(fd);
+    throw;
   }
   ::close(fd);
   if (error) Raise(kErrDiskMedia, "Unable to read file: " + fullName);
@@ -231,7 +367,8 @@ std::string ReadFirstLine(const std::string& fullName) {
 }
 
 LineReader::LineReader(const std::string& fullName) : name_(fullName) {
-  const int fd = OpenRegular(fullName);
+  struct stat st {};
+  const int fd = OpenRegular(fullName, st);
   in_ = ::fdopen(fd, "rb");
   if (!in_) {
     ::close(fd);
@@ -294,6 +431,66 @@ void RenameFile(const std::string& from, const std::string& to) {
   if (std::rename(source.c_str(), to.c_str()) != 0)
     Raise(ErrnoToError(errno), "Unable to rename " + from + " to " + to);
   if (source != to) RemoveCaseVariants(to);
+}
+
+void WriteNewFile(const std::string& fullName, const std::string& bytes) {
+  const std::optional<WriteFault> failing = FaultFor(fullName);
+  if (failing && !failing->afterBytes)
+    Raise(ErrnoToError(failing->error), "Unable to write file: " + fullName);
+  const int fd = ::open(fullName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
+  if (fd < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
+  int error = WriteAll(fd, bytes, failing);
+  if (::close(fd) != 0 && !error) error = errno;
+  if (error) {
+    ::unlink(fullName.c_str());
+    Raise(ErrnoToError(error), "Unable to write file: " + fullName);
+  }
+}
+
+void LinkOrCopyFile(const std::string& from, const std::string& to) {
+  if (FaultFor(to)) return WriteNewFile(to, ReadFileBytes(from));
+  if (::link(from.c_str(), to.c_str()) == 0) return;
+  // Another file system, or one without links: a copy of its own.
+  if (errno == EEXIST) Raise(kErrPermissionDenied, "Unable to write file: " + to);
+  WriteNewFile(to, ReadFileBytes(from));
+}
+
+std::string MakeWorkFolder(const std::string& folder, const std::string& name) {
+  static std::atomic<unsigned> counter{0};
+  const std::string prefix = folder + ".kvx-" + name + "-" + ProcessTag() + "-";
+  for (;;) {
+    // An ordinary folder (the umask applies), as the pages in it are ordinary files.
+    const std::string work = prefix + std::to_string(counter.fetch_add(1));
+    if (::mkdir(work.c_str(), 0777) == 0) return work + "/";
+    if (errno != EEXIST) Raise(ErrnoToError(errno), "Unable to create folder: " + work);
+  }
+}
+
+void RemoveTree(const std::string& fullName) {
+  std::error_code ec;
+  fs::remove_all(fullName, ec);  // links are removed, never followed
+  if (ec) Raise(ErrnoToError(ec.value()), "Unable to delete: " + fullName);
+}
+
+void ReplaceFolder(const std::string& work, const std::string& target) {
+  const std::string from = work.back() == '/' ? work.substr(0, work.size() - 1) : work;
+  if (std::rename(from.c_str(), target.c_str()) == 0) return;
+  if (errno != ENOTEMPTY && errno != EEXIST && errno != ENOTDIR && errno != EISDIR)
+    Raise(ErrnoToError(errno), "Unable to rename " + from + " to " + target);
+  // Whatever holds the name (an old folder, a file, a link) is moved aside in the same
+  // folder, the new folder takes its name, and then the old one is removed.
+  std::string aside = FolderOf(target) + ".kvx-old-XXXXXX";
+  if (!::mkdtemp(aside.data())) Raise(ErrnoToError(errno), "Unable to replace " + target);
+  aside += "/old";
+  if (std::rename(target.c_str(), aside.c_str()) != 0 ||
+      std::rename(from.c_str(), target.c_str()) != 0) {
+    const int e = errno;
+    std::rename(aside.c_str(), target.c_str());
+    Raise(ErrnoToError(e), "Unable to replace " + target);
+  }
+  // The new folder is in place; an old one that cannot be removed stays hidden aside.
+  std::error_code ec;
+  fs::remove_all(FolderOf(aside), ec);
 }
 
 void SetWriteFault(const WriteFault& f) {

@@ -73,6 +73,28 @@ void WriteFileAtomic(const std::string& fullName, const std::string& bytes);
 // A kill or a full disk still leaves the whole old file.
 void WriteFile(const std::string& fullName, const std::string& bytes);
 
+// Writes a file that must not exist yet, straight under its name: for a folder made by
+// MakeWorkFolder, which nothing else writes and no reader opens before it is in place, so
+// no temporary name and no other letter case is needed. Raises on failure, leaving no file.
+void WriteNewFile(const std::string& fullName, const std::string& bytes);
+
+// Makes `to` (which must not exist) a hard link to `from`, so both are one copy on the
+// disk; where the file system refuses, writes a copy as WriteNewFile does.
+void LinkOrCopyFile(const std::string& from, const std::string& to);
+
+// Makes a new empty folder inside folder (ending in "/"), named from name and hidden by a
+// leading dot; returns it, ending in "/".
+std::string MakeWorkFolder(const std::string& folder, const std::string& name);
+
+// Puts the folder work in the place of target (a full name without the final "/"): a
+// reader sees the whole old folder or the whole new one. Whatever held the name (a
+// folder, a file, a link; never what a link points to) is removed after (what cannot be
+// removed stays in a hidden ".kvx-old-" folder beside it).
+void ReplaceFolder(const std::string& work, const std::string& target);
+
+// Removes a file or a folder with everything in it; links are removed, never followed.
+void RemoveTree(const std::string& fullName);
+
 // Deletes a file if it exists (letter case ignored). Raises 70 when it cannot.
 void DeleteIfExists(const std::string& fullName);
 

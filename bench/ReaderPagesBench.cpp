@@ -55,7 +55,7 @@ void WriteReaderPagesOfTheRealBook(benchmark::State& state) {
     state.SkipWithError("the book did not build");
     return;
   }
-  for (auto _ : state) kvx::WriteReaderPages(book.fuzz.app);
+  for (auto _ : state) kvx::WriteReaderPages(book.fuzz.app, book.fuzz.app.session.PathSpec);
   state.counters["index_bytes"] =
       static_cast<double>(std::filesystem::file_size(book.fuzz.app.Path(kvx::kSearchIndex)));
 }

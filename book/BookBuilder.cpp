@@ -1,6 +1,10 @@
 #include "book/BookBuilder.h"
 
+#include <optional>
+
 #include "base/Files.h"
+#include "book/BookFiles.h"
+#include "book/BookSources.h"
 #include "book/ReaderPages.h"
 #include "book/StateChapter.h"
 #include "book/TemplateProcessor.h"
@@ -18,6 +22,39 @@ std::vector<std::string> TemplatePageNames() {
   return names;
 }
 
+namespace {
+
+// Makes every page of the edition in build order from sources, after begin(name) for each,
+// handing each to put(name, page); a generic edition's appendix A is the ready page NoStart.htm,
+// handed to putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds
+// the page being made, for the report of an error that escapes. True when every page was made
+// cleanly; each directive error shown adds one to directiveMessages.
+template <class Begin, class Put, class PutNoStart>
+bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter, bool workFile,
+               int& directiveMessages, std::string& name, Begin begin, Put put,
+               PutNoStart putNoStart) {
+  const auto stateChapter = [&chapter]() -> const ChapterLines& { return chapter; };
+  bool allBuilt = true;
+  std::string page;
+  for (const std::string& pageName : TemplatePageNames()) {
+    name = pageName;
+    begin(name);
+    if (name == "appendA" && app.session.Generic == "Y") {
+      putNoStart();
+      continue;
+    }
+    // OUTPUT.HTM, the work file, is written once, after the last page: writing it for
+    // every page would double the build's writes and leave the same file behind.
+    const std::string work = workFile && name == "chap17" ? app.Path("OUTPUT.HTM") : "";
+    if (!MakePage(app, sources.templates.at(name), stateChapter, page, work, &directiveMessages))
+      allBuilt = false;
+    put(name + ".htm", page);
+  }
+  return allBuilt;
+}
+
+}  // namespace
+
 bool CreateBook(App& app) {
   Session& s = app.session;
   CompanyProfile& p = app.profile;
@@ -27,8 +64,10 @@ bool CreateBook(App& app) {
     app.hooks.interview(app, 2);
     return false;
   }
-  StateChapterCache cache;
-  if (MakeState(app, cache) != 1) {
+  // Every template and the state file are read once, before anything is written.
+  const BookSources sources = LoadBookSources(s.PathSpec, {p.StateCode});
+  const StateSource* state = sources.State(p.StateCode);
+  if (WriteStateChapter(app, state, app.Path("statchap.htm")) != 1) {
     QuickMessage(app,
                  "Unable to create state (" + p.StateName + ") chapter.... canceling operation.");
     return false;
@@ -38,24 +77,19 @@ bool CreateBook(App& app) {
   std::string name;
   KvxError error;
   try {
-    std::string page;
-    for (const std::string& pageName : TemplatePageNames()) {
-      name = pageName;
-      if (name == "chap07") QuickMessage(app, "...One moment, please...");
-      if (name == "appendA" && s.Generic == "Y") {
-        CopyFile(app.Path("NoStart.htm"), app.Path("appendA.htm"));
-        continue;
-      }
-      // OUTPUT.HTM, the work file, is written once, after the last page: writing it for
-      // every page would double the build's writes and leave the same file behind.
-      const bool last = name == "chap17";
-      if (!MakeFiles(app, name, cache, page, last, &directiveMessages)) allBuilt = false;
-      // Written to a temporary file and renamed into place: a reader, or a build that
-      // fails here, sees the whole old page or the whole new one.
-      WriteFile(app.Path(name + ".htm"), page);
-    }
+    allBuilt = MakePages(
+        app, sources, state->chapter, true, directiveMessages, name,
+        [&](const std::string& page) {
+          if (page == "chap07") QuickMessage(app, "...One moment, please...");
+        },
+        [&](const std::string& file, const std::string& page) {
+          // Written to a temporary file put in the page's place: a reader, or a build
+          // that fails here, sees the whole old page or the whole new one.
+          WriteFile(app.Path(file), page);
+        },
+        [&] { CopyFile(app.Path("NoStart.htm"), app.Path("appendA.htm")); });
     name = kTopicsPage;
-    WriteReaderPages(app);
+    WriteReaderPages(app, s.PathSpec);
   } catch (...) {
     error = CurrentError();
   }
@@ -105,6 +139,76 @@ class SetAside {
 };
 
 }  // namespace
+
+std::string SharedStateChapterName(const std::string& stateCode) {
+  return "statchap-" + stateCode + ".htm";
+}
+
+SharedFiles PutSharedFiles(const BookSources& sources, const std::string& folder) {
+  SharedFiles shared{folder, {}};
+  std::vector<std::string> names = BookPictureNames();
+  for (const std::string& name : BookReadyNames()) names.push_back(name);
+  names.push_back("NoStart.htm");
+  // Copied, so that the program folder's files stay as they were, links counted too. A
+  // file the program folder lacks is left out, as the printable book leaves out a missing
+  // picture; a generic edition without NoStart.htm fails on its own.
+  for (const std::string& name : names) {
+    if (!Exist(sources.folder + name)) continue;
+    WriteNewFile(folder + name, ReadFileBytes(sources.folder + name));
+    if (name != "NoStart.htm") shared.linked.push_back(name);
+  }
+  for (const auto& [code, state] : sources.states)
+    if (state.error.number == 0) WriteNewFile(folder + SharedStateChapterName(code), state.text);
+  return shared;
+}
+
+bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& folder,
+                       const SharedFiles& shared, bool generic, std::string& reason) {
+  Session& s = app.session;
+  const CompanyProfile& p = app.profile;
+  std::optional<SetAside> aside;
+  if (generic) aside.emplace(app);
+  s.Generic = generic ? "Y" : "N";
+  if (p.DataComplete != "Y" && !generic) {
+    reason = "the company data is incomplete";
+    return false;
+  }
+  const StateSource* state = sources.State(p.StateCode);
+  if (!state) {
+    reason = "no state file " + p.StateCode + ".dat for " + p.StateName;
+    return false;
+  }
+  if (state->error.number != 0) {
+    reason = "cannot read " + p.StateCode + ".dat (error " + NumberText(state->error.number) +
+             ": " + state->error.diag + ")";
+    return false;
+  }
+  int directiveMessages = 0;
+  std::string name;
+  bool allBuilt = false;
+  try {
+    LinkOrCopyFile(shared.folder + SharedStateChapterName(p.StateCode), folder + "statchap.htm");
+    allBuilt = MakePages(
+        app, sources, state->chapter, false, directiveMessages, name, [](const std::string&) {},
+        [&](const std::string& file, const std::string& page) {
+          WriteNewFile(folder + file, page);
+        },
+        [&] { LinkOrCopyFile(shared.folder + "NoStart.htm", folder + "appendA.htm"); });
+    for (const std::string& file : shared.linked)
+      LinkOrCopyFile(shared.folder + file, folder + file);
+    name = kTopicsPage;
+    WriteReaderPages(app, folder);
+  } catch (...) {
+    const KvxError error = CurrentError();
+    reason = "error " + NumberText(error.number) + " making " + name + ": " + error.diag;
+    return false;
+  }
+  if (!allBuilt || directiveMessages != 0) {
+    reason = directiveMessages != 0 ? "directive errors in the templates" : "a page failed";
+    return false;
+  }
+  return true;
+}
 
 bool BuildGenericEdition(App& app, bool announce) {
   Session& s = app.session;

@@ -17,6 +17,30 @@ std::vector<std::string> TemplatePageNames();
 // showed a directive error (its page is still written), so a batch sees the error.
 bool CreateBook(App& app);
 
+struct BookSources;
+
+// The batch build of many editions from one program folder, each into a folder of its
+// own. The files every edition shares (pictures, ready pages, each state's chapter) are
+// put once into a shared folder by PutSharedFiles, and every edition links to that one
+// copy where the file system allows (a copy otherwise).
+struct SharedFiles {
+  std::string folder;               // ending in "/"
+  std::vector<std::string> linked;  // the pictures and ready pages every edition links to
+};
+// Writes the shared folder (new, ending in "/"); raises when a file cannot be written.
+SharedFiles PutSharedFiles(const BookSources& sources, const std::string& folder);
+std::string SharedStateChapterName(const std::string& stateCode);
+
+// Builds the edition of the profile, customised or generic (the company set aside as
+// BuildGenericEdition sets it aside, GENERIC.TXT not written), from sources into folder, a new
+// folder made for it: its pages written new, the state chapter and the files the pages link to
+// linked to their copy in shared. The pages are those CreateBook makes when PathSpec is the
+// edition's folder. No work file, no session file and no quick message are written, and no
+// interview starts. False, with the reason, when the data set is incomplete, the state has no
+// chapter file, a page failed or a template showed a directive error.
+bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& folder,
+                       const SharedFiles& shared, bool generic, std::string& reason);
+
 // mode 1: the menu command, asking first; any other mode: the state changed while the
 // generic edition was current, so it is rebuilt without a question.
 void GenericEdition(App& app, int mode);

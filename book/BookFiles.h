@@ -19,4 +19,23 @@ inline std::vector<std::string> TemplateCheckNames() {
   return names;
 }
 
+// The pictures the pages show (the printable book copies them beside itself).
+inline const std::vector<std::string>& BookPictureNames() {
+  static const std::vector<std::string> names = {
+      "FED_2553.pdf", "klogotxt.jpg", "corners1.gif", "discrim.gif",  "eeocpost.gif",
+      "emp_app1.gif", "erisa.gif",    "horiyell.gif", "jobquery.gif", "notice.gif",
+      "workshA1.gif", "workshA2.gif", "workshA4.gif", "workshA5.gif", "workshA6.gif",
+      "workshA7.gif", "workshA9.gif", "workshB1.gif", "workshB2.gif", "workshB4.gif",
+      "workshB5.gif", "workshB6.gif", "workshB7.gif", "workshB9.gif", "workshC2.gif",
+      "workshC7.gif", "workshD2.gif", "workshD7.gif", "worksh3.gif",  "worksh8.gif",
+      "worksh10.gif", "worksh11.gif"};
+  return names;
+}
+
+// The ready files an edition's pages link to, used as they are: the ready pages, the
+// stylesheet every page links and the search page's script.
+inline std::vector<std::string> BookReadyNames() {
+  return {"appendB.htm", "bizplan.txt", "book.css", "search.js"};
+}
+
 }  // namespace kvx

@@ -1,36 +1,30 @@
 #include "book/LineCodec.h"
 
-#include <array>
-
 namespace kvx {
 
 namespace {
 
-constexpr std::array<char, 256> MakeDecodeTable() {
-  std::array<char, 256> table{};
-  for (int k = 0; k < 256; ++k) table[k] = static_cast<char>(k < 32 ? k : k < 52 ? 32 : k - 20);
-  return table;
-}
-
-constexpr std::array<char, 256> kDecode = MakeDecodeTable();
-
-}  // namespace
-
-std::string DecodeLine(std::string line) {
-  for (char& c : line) c = kDecode[static_cast<unsigned char>(c)];
-  return line;
-}
-
-void DecodeInto(std::string_view raw, std::string& out) {
-  out.assign(raw);
-  // In place and without branches, so that the compiler decodes many bytes at a time.
-  for (char& c : out) {
+// In place and without branches, so that the compiler decodes many bytes at a time.
+void DecodeBytes(std::string& text) {
+  for (char& c : text) {
     const unsigned char k = static_cast<unsigned char>(c);
     unsigned char d = static_cast<unsigned char>(k - 20);
     d = k < 52 ? 32 : d;
     d = k < 32 ? k : d;
     c = static_cast<char>(d);
   }
+}
+
+}  // namespace
+
+std::string DecodeLine(std::string line) {
+  DecodeBytes(line);
+  return line;
+}
+
+void DecodeInto(std::string_view raw, std::string& out) {
+  out.assign(raw);
+  DecodeBytes(out);
 }
 
 std::optional<std::string> EncodeLine(std::string line) {

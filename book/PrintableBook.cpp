@@ -2,23 +2,15 @@
 
 #include "base/Errors.h"
 #include "base/Files.h"
+#include "book/BookFiles.h"
 #include "book/BookText.h"
+#include "book/ReaderPages.h"
 #include "core/App.h"
 #include "core/Messages.h"
 
 namespace kvx {
 
 namespace {
-
-// The files the printable book shows beside its text: the pictures, and the stylesheet
-// its head (that of the contents page) links.
-constexpr const char* kPictures[] = {
-    "FED_2553.pdf", "klogotxt.jpg", "corners1.gif", "discrim.gif",  "eeocpost.gif", "emp_app1.gif",
-    "erisa.gif",    "horiyell.gif", "jobquery.gif", "notice.gif",   "workshA1.gif", "workshA2.gif",
-    "workshA4.gif", "workshA5.gif", "workshA6.gif", "workshA7.gif", "workshA9.gif", "workshB1.gif",
-    "workshB2.gif", "workshB4.gif", "workshB5.gif", "workshB6.gif", "workshB7.gif", "workshB9.gif",
-    "workshC2.gif", "workshC7.gif", "workshD2.gif", "workshD7.gif", "worksh3.gif",  "worksh8.gif",
-    "worksh10.gif", "worksh11.gif", "book.css"};
 
 std::string BookFileName(const App& app) {
   return app.profile.StateCode + "_BOOK.HTM";
@@ -237,7 +229,10 @@ void ViewBookFile(App& app) {
 void CopyBookImages(App& app, const std::string& folder) {
   try {
     if (!Exist(folder + "FED_2553.pdf")) CreateFolder(folder.substr(0, folder.size() - 1));
-    for (const char* picture : kPictures) CopyFile(app.Path(picture), folder + picture);
+    for (const std::string& picture : BookPictureNames())
+      CopyFile(app.Path(picture), folder + picture);
+    // The head it takes from the contents page links the stylesheet.
+    CopyFile(app.Path(kStyleSheet), folder + kStyleSheet);
   } catch (const KvxError&) {
     // A missing picture costs the printed book a picture, not the compilation.
   }

@@ -461,19 +461,19 @@ std::string SearchPageText(const std::string& heading) {
          Bar() + "</BODY></HTML>\r\n";
 }
 
-void WriteReaderPages(App& app) {
+void WriteReaderPages(App& app, const std::string& folder) {
   const std::string heading = EditionHeading(app);
   const std::vector<std::string> rows = TailorTopicLines(
       TopicLines(), CurrentStateName(app), CurrentStateCode(app), app.session.Generic == "Y");
-  WriteFile(app.Path(kTopicsPage), TopicsPageText(rows, heading));
-  WriteFile(app.Path(kSearchPage), SearchPageText(heading));
+  WriteFile(folder + kTopicsPage, TopicsPageText(rows, heading));
+  WriteFile(folder + kSearchPage, SearchPageText(heading));
   std::vector<std::pair<std::string, PageText>> pages;
   for (const std::string& page : ReadingOrder()) {
     // The contents repeat the headings of every page: a search finds the sections.
-    if (page == "contents.htm" || !Exist(app.Path(page))) continue;
-    pages.emplace_back(page, ReadPageText(page, ReadFileBytes(Resolve(app.Path(page)))));
+    if (page == "contents.htm" || !Exist(folder + page)) continue;
+    pages.emplace_back(page, ReadPageText(page, ReadFileBytes(Resolve(folder + page))));
   }
-  WriteFile(app.Path(kSearchIndex), SearchIndexText(pages));
+  WriteFile(folder + kSearchIndex, SearchIndexText(pages));
 }
 
 }  // namespace kvx

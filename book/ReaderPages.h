@@ -61,8 +61,8 @@ std::string SearchPageText(const std::string& heading);
 std::string HrefOf(const std::string& address);
 
 // Writes topics.htm, search.htm and searchdb.js for the current state and edition from
-// the pages built in the program folder (a missing page and the contents are left out of
-// the index).
-void WriteReaderPages(App& app);
+// the pages built in folder (ending in "/"; the program folder, or a batch's edition
+// folder); a missing page and the contents are left out of the index.
+void WriteReaderPages(App& app, const std::string& folder);
 
 }  // namespace kvx

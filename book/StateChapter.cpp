@@ -1,28 +1,25 @@
 #include "book/StateChapter.h"
 
-#include <filesystem>
+#include <sys/stat.h>
 
+#include "base/Files.h"
+#include "book/BookSources.h"
 #include "book/BookText.h"
 #include "book/LineCodec.h"
 #include "core/App.h"
-#include "core/Trap.h"
-#include "base/Files.h"
 #include "core/Messages.h"
+#include "core/Trap.h"
 
 namespace kvx {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// Size and modification time of a file; false when it does not exist.
+// Size and modification time of a file, from one stat; false when it does not exist.
 bool Stamp(const std::string& path, std::uintmax_t& size, std::int64_t& time) {
-  std::error_code ec;
-  const fs::file_time_type t = fs::last_write_time(path, ec);
-  if (ec) return false;
-  size = fs::file_size(path, ec);
-  if (ec) return false;
-  time = static_cast<std::int64_t>(t.time_since_epoch().count());
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  size = static_cast<std::uintmax_t>(st.st_size);
+  time = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
   return true;
 }
 
@@ -30,10 +27,16 @@ bool Stamp(const std::string& path, std::uintmax_t& size, std::int64_t& time) {
 
 const ChapterLines& StateChapterLines(App& app, StateChapterCache& cache) {
   const std::string name = app.Path("statchap.htm");
-  const std::string path = Resolve(name);
+  std::string path = name;
   std::uintmax_t size = 0;
   std::int64_t time = 0;
-  if (!Stamp(path, size, time)) {
+  // The name as the build writes it is tried first; another letter case only when missing.
+  bool found = Stamp(path, size, time);
+  if (!found) {
+    path = Resolve(name);
+    found = path != name && Stamp(path, size, time);
+  }
+  if (!found) {
     cache.valid = false;
     Raise(kErrFileNotFound, "Unable to find file: " + name);
   }
@@ -58,41 +61,43 @@ std::string ChapterLine(std::string line) {
   return line;
 }
 
-int MakeState(App& app, StateChapterCache& cache) {
-  const std::string source = app.Path(app.profile.StateCode + ".dat");
-  if (app.profile.StateCode.empty() || !IsPlainFileName(app.profile.StateCode + ".dat") ||
-      !Exist(source))
-    return 0;
+int WriteStateChapter(App& app, const StateSource* state, const std::string& target) {
+  if (!state) return 0;
+  // The marker says how far MakeState got: the file read, then statchap.htm written.
   std::string marker;
-  KvxError error;
-  try {
-    const std::string bytes = ReadFileBytes(source);
-    marker = "1";
-    cache.valid = false;
-    std::vector<std::string> lines;
-    std::string text, decoded;
-    text.reserve(bytes.size() + bytes.size() / 16);
-    ForEachLine(bytes, [&](std::string_view raw) {
-      DecodeInto(raw, decoded);
-      lines.push_back(ChapterLine(decoded));
-      text += lines.back();
-      text += "\r\n";
-    });
-    const std::string target = app.Path("statchap.htm");
-    WriteFile(target, text);
-    marker = "2";
-    cache.chapter = IndexChapter(std::move(lines));
-    cache.path = target;
-    cache.valid = Stamp(target, cache.size, cache.time);
-    return 1;
-  } catch (...) {
-    error = CurrentError();
+  KvxError error = state->error;
+  if (error.number == 0) {
+    try {
+      marker = "1";
+      WriteFile(target, state->text);
+      return 1;
+    } catch (...) {
+      error = CurrentError();
+    }
   }
   app.ui.ShowMessage(
       Box(app.session.ProgName,
           "Error # " + NumberText(error.number) + " in MakeState FUNCTION (TestCode = " + marker,
           Icon::Information));
   return 0;
+}
+
+int MakeState(App& app, StateChapterCache& cache) {
+  const std::string source = StateFileName(app.session.PathSpec, app.profile.StateCode);
+  if (source.empty() || !Exist(source)) return 0;
+  StateSource state;
+  try {
+    state = ReadStateFile(source);
+  } catch (...) {
+    state.error = CurrentError();
+  }
+  cache.valid = false;
+  const std::string target = app.Path("statchap.htm");
+  if (WriteStateChapter(app, &state, target) != 1) return 0;
+  cache.chapter = std::move(state.chapter);
+  cache.path = target;
+  cache.valid = Stamp(target, cache.size, cache.time);
+  return 1;
 }
 
 int MakeState(App& app) {

@@ -29,6 +29,13 @@ const ChapterLines& StateChapterLines(App& app, StateChapterCache& cache);
 // A decoded state-file line as the chapter shows it: the template markers as brackets.
 std::string ChapterLine(std::string line);
 
+struct StateSource;
+
+// Writes the state chapter to target (statchap.htm). 1 when written; 0 when state is
+// nullptr (the state has no file) or holds a read error, or the write failed (then reported
+// as MakeState reports it).
+int WriteStateChapter(App& app, const StateSource* state, const std::string& target);
+
 // Writes statchap.htm from the state file. 1 when written, 0 when the state file does
 // not exist or a run-time error occurred (then reported).
 int MakeState(App& app, StateChapterCache& cache);

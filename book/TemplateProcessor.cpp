@@ -1,7 +1,10 @@
 #include "book/TemplateProcessor.h"
 
+#include <optional>
+
 #include "base/Errors.h"
 #include "base/Files.h"
+#include "book/BookSources.h"
 #include "book/BookText.h"
 #include "book/ConditionCodes.h"
 #include "book/LineCodec.h"
@@ -27,8 +30,11 @@ std::string SectionAnchor(std::string_view key) {
 ChapterLines IndexChapter(std::vector<std::string> lines) {
   ChapterLines chapter;
   chapter.lines = std::move(lines);
-  for (std::size_t i = 0; i < chapter.lines.size(); ++i)
+  chapter.inserted.reserve(chapter.lines.size());
+  for (std::size_t i = 0; i < chapter.lines.size(); ++i) {
     if (Contains(chapter.lines[i], "<A NAME=\"")) chapter.anchorLines.push_back(i);
+    chapter.inserted.push_back(ReplaceAll(chapter.lines[i], "href=\"#", "href=\"statchap.htm#"));
+  }
   return chapter;
 }
 
@@ -49,7 +55,7 @@ class Processor {
   Processor(TemplateContext& context, std::string& out)
       : c_(context), p_(context.profile), out_(out), customised_(p_.DataComplete == "Y") {}
 
-  void Line(const std::string& line) {
+  void Line(std::string_view line) {
     // Every directive and token begins with "@": most lines need no more than this test.
     if (line.find('@') == std::string::npos) {
       if (!Suppressed()) Write(line);
@@ -57,12 +63,12 @@ class Processor {
     }
     if (Contains(line, "@INSERT")) return InsertSection(line);
     if (Contains(line, "@@")) {
-      if (!Contains(line, "@@REM")) AnalyzeIt(line);
+      if (!Contains(line, "@@REM")) AnalyzeIt(std::string(line));
       return;
     }
     if (Suppressed()) return;
-    if (Contains(line, "@IF[")) return IfLine(line);
-    Write(Contains(line, "@") ? SubstituteTokens(line) : line);
+    if (Contains(line, "@IF[")) return IfLine(std::string(line));
+    WriteSubstituted(line);
   }
 
  private:
@@ -152,15 +158,15 @@ class Processor {
     if (line.size() == 8) text = " ";
     if (code < 0 || !Holds(code)) return;
     if (!customised_ && !StartsWith(line, "@IF[5")) return;
-    Write(Contains(text, "@") ? SubstituteTokens(text) : text);
+    WriteSubstituted(text);
   }
 
-  // One left-to-right pass: a value put into the line is never searched for tokens, so
-  // a company name that happens to hold "@State" is shown as typed. For template text
-  // this gives what replacing each token in turn gives, as no token begins another.
-  std::string SubstituteTokens(const std::string& line) const {
+  using Tokens = std::array<std::pair<std::string_view, std::string>, 14>;
+
+  // The tokens' values, made once for the page: the profile does not change meanwhile.
+  Tokens MakeTokens() const {
     const std::string company = EscapeHtml(p_.Company);
-    const std::pair<std::string_view, std::string> tokens[] = {
+    return {{
         {"@COMPANY", EscapeHtml(UpperAscii(p_.Company))},
         {"@Company", company},
         {"@company",
@@ -183,8 +189,17 @@ class Processor {
         {"@PATHSPEC", EscapeHtml(c_.pathSpec)},
         {"@GROSS", EscapeHtml(UpperAscii(p_.Revenues))},
         {"@Gross", EscapeHtml(LowerAscii(p_.Revenues))},
-    };
-    std::string result;
+    }};
+  }
+
+  // One left-to-right pass: a value put into the line is never searched for tokens, so
+  // a company name that happens to hold "@State" is shown as typed. For template text
+  // this gives what replacing each token in turn gives, as no token begins another.
+  // The line is written with its tokens replaced.
+  void WriteSubstituted(std::string_view line) {
+    if (!tokens_) tokens_ = MakeTokens();
+    const Tokens& tokens = *tokens_;
+    std::string& result = out_;
     std::size_t i = 0;
     while (i < line.size()) {
       const std::size_t at = line.find('@', i);
@@ -193,7 +208,7 @@ class Processor {
       i = at + 1;
       bool matched = false;
       for (const auto& [token, value] : tokens) {
-        if (std::string_view(line).substr(at, token.size()) == token) {
+        if (line.substr(at, token.size()) == token) {
           result += value;
           i = at + token.size();
           matched = true;
@@ -203,10 +218,10 @@ class Processor {
       if (!matched) result += '@';
     }
     result.append(line, i, std::string::npos);
-    return result;
+    result.append("\r\n");
   }
 
-  void InsertSection(const std::string& line) {
+  void InsertSection(std::string_view line) {
     const std::string key = InsertKey(line);
     if (key.empty() || Suppressed()) return;
     const std::string anchor = SectionAnchor(key);
@@ -227,7 +242,7 @@ class Processor {
           if (Contains(chapterLine, anchor)) continue;
           if (!Contains(chapterLine, "_6A") && !Contains(chapterLine, "TDI")) break;
         }
-        Write(ReplaceAll(chapterLine, "href=\"#", "href=\"statchap.htm#"));
+        Write(chapter.inserted[i]);
         written = true;
       }
     }
@@ -238,6 +253,7 @@ class Processor {
   const CompanyProfile& p_;
   std::string& out_;
   const bool customised_;
+  std::optional<Tokens> tokens_;
   int readCode_ = 0;
   int nestCode_ = 0;
 };
@@ -253,38 +269,52 @@ void ProcessTemplate(std::string_view rawText, TemplateContext& context, std::st
   });
 }
 
-bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page,
-               bool writeWorkFile, int* directiveMessages) {
-  const std::string templateName = app.Path(pageName + ".dat");
+void ProcessDecodedTemplate(std::string_view text, TemplateContext& context, std::string& out) {
+  Processor processor(context, out);
+  ForEachLine(text, [&](std::string_view line) { processor.Line(line); });
+}
+
+bool MakePage(App& app, const TemplateSource& source,
+              const std::function<const ChapterLines&()>& stateChapter, std::string& page,
+              const std::string& workFile, int* directiveMessages) {
   page.clear();
-  TemplateContext context{
-      app.profile, app.states, app.session.PathSpec,
-      [&app, directiveMessages](const std::string& text) {
-        if (directiveMessages) ++*directiveMessages;
-        app.ui.ShowMessage(Box(app.session.ProgName, text, Icon::Information));
-      },
-      [&app, &cache]() -> const ChapterLines& { return StateChapterLines(app, cache); }};
-  KvxError error;
+  TemplateContext context{app.profile, app.states, app.session.PathSpec,
+                          [&app, directiveMessages](const std::string& text) {
+                            if (directiveMessages) ++*directiveMessages;
+                            app.ui.ShowMessage(Box(app.session.ProgName, text, Icon::Information));
+                          },
+                          stateChapter};
+  KvxError error = source.error;
   try {
-    try {
-      const std::string text = ReadFileBytes(templateName);
-      page.reserve(text.size() + text.size() / 4);
-      ProcessTemplate(text, context, page);
-    } catch (...) {
-      error = CurrentError();
+    if (error.number == 0) {
+      try {
+        page.reserve(source.text.size() + source.text.size() / 4);
+        ProcessDecodedTemplate(source.text, context, page);
+      } catch (...) {
+        error = CurrentError();
+      }
     }
     // The page holds what was made before any failure; a template that cannot be read
     // leaves an empty page.
-    if (writeWorkFile) WriteFile(app.Path("OUTPUT.HTM"), page);
+    if (!workFile.empty()) WriteFile(workFile, page);
   } catch (...) {
     if (error.number == 0) error = CurrentError();
   }
   if (error.number == 0) return true;
   app.ui.ShowMessage(
       Box(app.session.ProgName,
-          "Error # " + NumberText(error.number) + " in MakeFiles SUB, FLNAM$= " + templateName,
+          "Error # " + NumberText(error.number) + " in MakeFiles SUB, FLNAM$= " + source.fileName,
           Icon::Information));
   return false;
+}
+
+bool MakeFiles(App& app, const std::string& pageName, StateChapterCache& cache, std::string& page,
+               bool writeWorkFile, int* directiveMessages) {
+  const TemplateSource source = ReadTemplate(app.Path(pageName + ".dat"));
+  return MakePage(
+      app, source,
+      [&app, &cache]() -> const ChapterLines& { return StateChapterLines(app, cache); }, page,
+      writeWorkFile ? app.Path("OUTPUT.HTM") : std::string(), directiveMessages);
 }
 
 }  // namespace kvx

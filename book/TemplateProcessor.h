@@ -14,6 +14,7 @@ struct App;
 struct CompanyProfile;
 struct StateTable;
 struct StateChapterCache;
+struct TemplateSource;
 
 // The 39 section keys of a state chapter, in the order an @INSERT line is matched.
 extern const std::array<const char*, 39> kStateSectionKeys;
@@ -29,6 +30,8 @@ std::string InsertKey(std::string_view line);
 struct ChapterLines {
   std::vector<std::string> lines;
   std::vector<std::size_t> anchorLines;
+  // Each line as a page shows it: links within the chapter lead to statchap.htm.
+  std::vector<std::string> inserted;
 };
 
 ChapterLines IndexChapter(std::vector<std::string> lines);
@@ -46,6 +49,17 @@ struct TemplateContext {
 // Processes a template file's raw (still encoded) text, appending the page's bytes (each
 // line ended by CR LF) to out. On a run-time error out holds the lines written before it.
 void ProcessTemplate(std::string_view rawText, TemplateContext& context, std::string& out);
+
+// The same for a template's text decoded before.
+void ProcessDecodedTemplate(std::string_view text, TemplateContext& context, std::string& out);
+
+// Makes a page from a template read before into page and, unless workFile is empty,
+// writes it to workFile (OUTPUT.HTM) too. Returns false, after the error message, when the
+// page could not be made completely (the template unread, a run-time error, the work file
+// unwritten). Each directive error shown adds one to directiveMessages when given.
+bool MakePage(App& app, const TemplateSource& source,
+              const std::function<const ChapterLines&()>& stateChapter, std::string& page,
+              const std::string& workFile, int* directiveMessages);
 
 // Makes the page from the template pageName + ".dat" into page and, with writeWorkFile,
 // writes it to OUTPUT.HTM. Returns false, after the error message, when the page could

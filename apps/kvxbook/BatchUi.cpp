@@ -13,6 +13,7 @@ using kvx::Button;
 // the answer chosen here, or none, so that a question nobody answers ends the batch
 // with "== END" exactly as an automation run would.
 Button BatchUi::ShowMessage(const kvx::MessageBox& box) {
+  shown.push_back(box.text);
   std::string answer;
   if (box.buttons == kvx::kOk) {
     answer = "OK";
@@ -41,8 +42,8 @@ void BatchUi::ShowMainWindow(const std::string& name) {
   automation_.ShowMainWindow(name);
 }
 
-BatchApp::BatchApp()
-    : script_(noLines_, std::cout), ui(script_, std::cout), system(script_), app(ui, system) {
+BatchApp::BatchApp(std::ostream& out)
+    : script_(noLines_, out), ui(script_, out), system(script_), app(ui, system) {
   kvx::LoadStateTable(app.states);
   kvx::ConnectParts(app);  // the wiring kvx has: a build that needs the interview asks it
 }

@@ -5,8 +5,11 @@
 // Any other question ends the batch with "== END" (status 3).
 
 #include <deque>
+#include <iostream>
 #include <ostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "core/App.h"
 #include "ui/automation/AutomationUi.h"
@@ -25,16 +28,17 @@ class BatchUi : public kvx::Ui {
   void ShowMainWindow(const std::string& name) override;
 
   std::deque<kvx::Button> answers;  // for the boxes that ask, in order
+  std::vector<std::string> shown;   // the text of every box shown, for a batch's summary
 
  private:
   std::ostream& out_;
   kvx::AutomationUi automation_;  // its script has no lines: every question ends the batch
 };
 
-// A batch App: blocks to standard output, no script lines, the program folder set.
+// A batch App: blocks to out (standard output unless given), no script lines.
 class BatchApp {
  public:
-  BatchApp();
+  explicit BatchApp(std::ostream& out = std::cout);
   // Runs body; returns its status, or kQuestion when a question ended the batch.
   int Run(int (*body)(kvx::App&, const std::vector<std::string>&),
           const std::vector<std::string>& args);

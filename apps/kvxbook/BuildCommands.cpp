@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "BatchBuild.h"
 #include "BatchUi.h"
 #include "Commands.h"
 #include "LoadProgramFolder.h"
@@ -45,16 +46,28 @@ int Print(kvx::App& app, const std::vector<std::string>& args) {
   return kOk;
 }
 
+// A batch (--out or --all) runs its own Apps; otherwise one App builds in the folder.
+int RunBuildOrBatch(int (*single)(kvx::App&, const std::vector<std::string>&),
+                    const std::vector<std::string>& args, const std::string& flag, bool print) {
+  BatchOptions options;
+  bool usage = false;
+  if (BatchArguments(args, flag, options, usage)) {
+    options.print = print;
+    return RunBatch(options, std::cout, std::cerr);
+  }
+  if (usage) return Usage();
+  BatchApp batch;
+  return batch.Run(single, args);
+}
+
 }  // namespace
 
 int RunBuild(const std::vector<std::string>& args) {
-  BatchApp batch;
-  return batch.Run(Build, args);
+  return RunBuildOrBatch(Build, args, "--generic", false);
 }
 
 int RunPrint(const std::vector<std::string>& args) {
-  BatchApp batch;
-  return batch.Run(Print, args);
+  return RunBuildOrBatch(Print, args, "--outline", true);
 }
 
 }  // namespace kvxbook

@@ -17,7 +17,9 @@ const std::vector<Command>& AllCommands() {
   // New commands register here: declare their run function above and add a row.
   static const std::vector<Command> commands = {
       {"build", "DIR [DATASET] [--generic]", RunBuild},
+      {"build", "DIR DATASET... | --all, --out FOLDER [--generic] [-j N]", RunBuild},
       {"print", "DIR [DATASET] [--outline]", RunPrint},
+      {"print", "DIR DATASET... | --all, --out FOLDER [--outline] [-j N]", RunPrint},
       {"check", "DIR", RunCheck},
       {"encode", "FILE", RunEncode},
       {"decode", "FILE", RunDecode},

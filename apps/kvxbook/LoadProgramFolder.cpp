@@ -29,6 +29,11 @@ bool FolderArguments(const std::vector<std::string>& args, const std::string& fl
   return true;
 }
 
+void ReadDataSet(kvx::CompanyProfile& profile, const std::string& fullName) {
+  kvx::LineReader in(fullName);
+  for (int n = 1; n <= kvx::kDataSetLines; ++n) kvx::SetProfileLine(profile, n, in.Next());
+}
+
 int LoadProgramFolder(kvx::App& app, const std::string& dir, const std::string& dataSet) {
   std::error_code ec;
   if (dir.empty() || !std::filesystem::is_directory(dir, ec)) {
@@ -51,8 +56,7 @@ int LoadProgramFolder(kvx::App& app, const std::string& dir, const std::string& 
       std::cerr << "kvxbook: no data set named \"" << name << "\" in " << dir << "\n";
       return dataSet.empty() ? kFailed : kUsage;
     }
-    kvx::LineReader in(app.Path(name));
-    for (int n = 1; n <= kvx::kDataSetLines; ++n) kvx::SetProfileLine(app.profile, n, in.Next());
+    ReadDataSet(app.profile, app.Path(name));
     s.DataFile = name;
   } catch (const kvx::KvxError& e) {
     std::cerr << "kvxbook: cannot read the data set " << name << " (error " << e.number << ": "

@@ -7,9 +7,13 @@
 
 namespace kvx {
 struct App;
-}
+struct CompanyProfile;
+}  // namespace kvx
 
 namespace kvxbook {
+
+// Reads the 18 lines of a data-set file into profile; raises as LineReader does.
+void ReadDataSet(kvx::CompanyProfile& profile, const std::string& fullName);
 
 // dataSet: a data-set file name in dir; empty for the one LASTDATA.TXT names. Returns
 // 0, or the exit status after writing the reason to standard error.

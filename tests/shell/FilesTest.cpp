@@ -232,6 +232,79 @@ TEST(DataSets, NamedPipesInTheSessionNeverHoldUpStartUp) {
   EXPECT_EQ("", u.app.session.DataList[2]);
 }
 
+TEST(Files, NamesComeFromOneListingThatFollowsEveryChangeOfTheFolder) {
+  TempFolder folder;
+  const std::string dir = folder.path();
+  WriteFile(dir + "Page.HTM", "one");
+  EXPECT_EQ(dir + "Page.HTM", Resolve(dir + "page.htm"));  // the folder is listed here
+  // Changes made behind the program's back are seen at once, however soon they follow.
+  { std::ofstream(dir + "Other.TXT") << "x"; }
+  EXPECT_EQ(dir + "Other.TXT", Resolve(dir + "OTHER.txt"));
+  fs::rename(dir + "Other.TXT", dir + "Third.TXT");
+  EXPECT_EQ(dir + "OTHER.txt", Resolve(dir + "OTHER.txt"));
+  EXPECT_TRUE(Exist(dir + "third.txt"));
+  // The program's own writes keep the listing whole: a new case variant replaces the old.
+  WriteFile(dir + "PAGE.htm", "two");
+  EXPECT_EQ((std::vector<std::string>{"PAGE.htm", "Third.TXT"}), Entries(dir));
+  EXPECT_EQ("two", ReadFileBytes(dir + "page.HTM"));
+  fs::remove(dir + "PAGE.htm");
+  EXPECT_FALSE(Exist(dir + "page.htm"));
+}
+
+TEST(Files, AWriteTakesTheOldPagesPlaceAndNeverAFolders) {
+  TempFolder folder;
+  const std::string dir = folder.path();
+  WriteFile(dir + "page.htm", "old");
+  {
+    std::ifstream reader(dir + "page.htm");  // a reader that opened the old page keeps it
+    WriteFile(dir + "page.htm", std::string(70000, 'n'));
+    std::string seen;
+    reader >> seen;
+    EXPECT_EQ("old", seen);
+  }
+  EXPECT_EQ(std::string(70000, 'n'), ReadFileBytes(dir + "page.htm"));  // more than one read
+  WriteFile(dir + "empty.htm", "");
+  EXPECT_EQ("", ReadFileBytes(dir + "empty.htm"));
+  fs::create_directory(dir + "chap01.htm");
+  std::ofstream(dir + "chap01.htm/keep") << "k";
+  EXPECT_EQ(kErrPermissionDenied, ErrorOf([&] { WriteFile(dir + "chap01.htm", "page"); }));
+  EXPECT_TRUE(fs::is_directory(dir + "chap01.htm"));
+  EXPECT_TRUE(fs::exists(dir + "chap01.htm/keep"));
+  EXPECT_EQ((std::vector<std::string>{"chap01.htm", "empty.htm", "page.htm"}), Entries(dir));
+}
+
+TEST(Files, NewFilesLinksAndFoldersPutInPlace) {
+  TempFolder folder;
+  const std::string dir = folder.path();
+  const std::string work = MakeWorkFolder(dir, "ed");
+  EXPECT_EQ(0u, NameOf(work.substr(0, work.size() - 1)).rfind(".kvx-ed-", 0));
+  WriteNewFile(work + "page.htm", "new");
+  EXPECT_EQ(kErrPermissionDenied, ErrorOf([&] { WriteNewFile(work + "page.htm", "again"); }));
+  EXPECT_EQ("new", ReadFileBytes(work + "page.htm"));
+  WriteFile(dir + "picture.gif", "GIF");
+  LinkOrCopyFile(dir + "picture.gif", work + "picture.gif");
+  EXPECT_TRUE(fs::equivalent(dir + "picture.gif", work + "picture.gif"));  // one copy
+  {
+    FailingWrites full("full.htm", test::DiskFullAfter{1});
+    EXPECT_EQ(kErrDiskFull, ErrorOf([&] { WriteNewFile(work + "full.htm", "xy"); }));
+  }
+  EXPECT_FALSE(fs::exists(work + "full.htm"));
+
+  // Whatever holds the target's name goes, a link as a link: what it points to stays.
+  fs::create_directory(dir + "elsewhere");
+  std::ofstream(dir + "elsewhere/precious") << "p";
+  fs::create_directory_symlink(dir + "elsewhere", dir + "ED");
+  ReplaceFolder(work, dir + "ED");
+  EXPECT_FALSE(fs::is_symlink(dir + "ED"));
+  EXPECT_EQ("new", ReadFileBytes(dir + "ED/page.htm"));
+  EXPECT_TRUE(fs::exists(dir + "elsewhere/precious"));
+  const std::string second = MakeWorkFolder(dir, "ed");
+  WriteNewFile(second + "other.htm", "second");
+  ReplaceFolder(second, dir + "ED");  // an old edition is replaced whole
+  EXPECT_EQ((std::vector<std::string>{"other.htm"}), Entries(dir + "ED"));
+  EXPECT_EQ((std::vector<std::string>{"ED", "elsewhere", "picture.gif"}), Entries(dir));
+}
+
 TEST(Files, OnlyPlainNamesArePlain) {
   for (const char* good : {"ACME.KVX", "Joe's_Diner.KVX", "a b"})
     EXPECT_TRUE(IsPlainFileName(good));

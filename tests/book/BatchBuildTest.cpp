@@ -12,6 +12,7 @@
 #include "base/Files.h"
 #include "book/BookBuilder.h"
 #include "book/BookFiles.h"
+#include "book/ReaderPages.h"
 #include "tests/book/BookFixture.h"
 
 namespace kvx::test {
@@ -93,6 +94,8 @@ std::map<std::string, std::string> BuiltAlone(TestApp& t, const std::string& dat
     edition[page + ".htm"] =
         ReplaceAll(ReadFileBytes(copy.path() + page + ".htm"), copy.path(), editionFolder);
   edition["statchap.htm"] = ReadFileBytes(copy.path() + "statchap.htm");
+  for (const char* page : {kTopicsPage, kSearchPage, kSearchIndex})
+    edition[page] = ReplaceAll(ReadFileBytes(copy.path() + page), copy.path(), editionFolder);
   for (const char* file : {"appendB.htm", "bizplan.txt", "corners1.gif", "FED_2553.pdf"})
     edition[file] = ReadFileBytes(copy.path() + file);
   return edition;
@@ -151,7 +154,8 @@ TEST(Batch, TheProgramFolderStaysAsItWasAndARebuildReplacesTheEditions) {
   RunKvxbook(run, status);  // into the editions of the first run
   EXPECT_EQ(0, status);
   EXPECT_EQ(before, Snapshot(t.dir()));
-  EXPECT_EQ(TemplatePageNames().size() + 5, Contents(out.path() + "new/books/acme").size());
+  // The pages, the state chapter, the reader pages, the ready pages and the pictures.
+  EXPECT_EQ(TemplatePageNames().size() + 8, Contents(out.path() + "new/books/acme").size());
   RunKvxbook("print " + Quoted(t.dir()) + " acme.kvx --out " + Quoted(out.path() + "print"),
              status);
   EXPECT_EQ(0, status);

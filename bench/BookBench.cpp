@@ -7,11 +7,11 @@
 
 #include <filesystem>
 
+#include "base/Files.h"
 #include "book/BookBuilder.h"
 #include "book/LineCodec.h"
 #include "book/TemplateProcessor.h"
 #include "fuzz/FuzzApp.h"
-#include "base/Files.h"
 
 namespace {
 
@@ -77,24 +77,9 @@ std::string Template(int page, int kilobytes, int inserts) {
 struct Book {
   Book() {
     kvx::App& app = fuzz.app;
-    app.profile = {"California",
-                   "CA",
-                   "Acme Pizza Parlor",
-                   "corporation",
-                   "Y",
-                   "12",
-                   12,
-                   "N",
-                   "Y",
-                   "Under $1 million",
-                   "N",
-                   "Y",
-                   "N",
-                   "Y",
-                   "N",
-                   "Retail",
-                   1,
-                   "Y"};
+    app.profile = kvx::fuzz::ProfileOfDataSet(
+        {"California", "CA", "Acme Pizza Parlor", "corporation", "Y", "12", "12", "N", "Y",
+         "Under $1 million", "N", "Y", "N", "Y", "N", "Retail", "1", "Y"});
     kvx::WriteFile(app.Path("CA.dat"), StateFile());
     inputs.push_back(app.Path("CA.dat"));
     outputs.push_back(app.Path("statchap.htm"));
@@ -171,45 +156,15 @@ struct RealBook {
 };
 
 kvx::CompanyProfile TexasConsultancy() {
-  return {"Texas",
-          "TX",
-          "Lone Star Advice",
-          "LLC",
-          "N",
-          "0",
-          0,
-          "Y",
-          "N",
-          "Under $1 million",
-          "N",
-          "N",
-          "N",
-          "N",
-          "N",
-          "Consulting",
-          20,
-          "Y"};
+  return kvx::fuzz::ProfileOfDataSet({"Texas", "TX", "Lone Star Advice", "LLC", "N", "0", "0", "Y",
+                                      "N", "Under $1 million", "N", "N", "N", "N", "N",
+                                      "Consulting", "20", "Y"});
 }
 
 kvx::CompanyProfile CaliforniaRetailer() {
-  return {"California",
-          "CA",
-          "Pacific Goods",
-          "corporation",
-          "Y",
-          "60",
-          60,
-          "N",
-          "N",
-          "Over $5 million",
-          "N",
-          "Y",
-          "Y",
-          "Y",
-          "N",
-          "Retail Merchandising",
-          1,
-          "Y"};
+  return kvx::fuzz::ProfileOfDataSet({"California", "CA", "Pacific Goods", "corporation", "Y", "60",
+                                      "60", "N", "N", "Over $5 million", "N", "Y", "Y", "Y", "N",
+                                      "Retail Merchandising", "1", "Y"});
 }
 
 RealBook& TheRealBook(int which) {

@@ -15,24 +15,9 @@ namespace {
 struct BuiltBook {
   BuiltBook() {
     kvx::App& app = fuzz.app;
-    app.profile = {"California",
-                   "CA",
-                   "Pacific Goods",
-                   "corporation",
-                   "Y",
-                   "60",
-                   60,
-                   "N",
-                   "N",
-                   "Over $5 million",
-                   "N",
-                   "Y",
-                   "Y",
-                   "Y",
-                   "N",
-                   "Retail Merchandising",
-                   1,
-                   "Y"};
+    app.profile = kvx::fuzz::ProfileOfDataSet(
+        {"California", "CA", "Pacific Goods", "corporation", "Y", "60", "60", "N", "N",
+         "Over $5 million", "N", "Y", "Y", "Y", "N", "Retail Merchandising", "1", "Y"});
     const std::filesystem::path from = KVX_BOOK_DIR;
     std::vector<std::string> names = {"CA.dat", "appendB.htm"};
     for (const std::string& page : kvx::TemplatePageNames()) names.push_back(page + ".dat");

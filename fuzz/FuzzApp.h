@@ -8,10 +8,19 @@
 #include <unistd.h>
 
 #include "core/App.h"
+#include "profile/CompanyProfile.h"
 #include "ui/Dialog.h"
 #include "ui/PosixSystem.h"
 
 namespace kvx::fuzz {
+
+// A profile from the 18 lines of a data-set file, read as a data set is read.
+inline CompanyProfile ProfileOfDataSet(const std::vector<std::string>& lines) {
+  CompanyProfile p;
+  for (int n = 1; n <= kDataSetLines; ++n)
+    SetProfileLine(p, n, lines.at(static_cast<std::size_t>(n - 1)));
+  return p;
+}
 
 class QuietUi : public Ui {
  public:

@@ -10,6 +10,7 @@
 #include "base/Files.h"
 #include "book/BookBuilder.h"
 #include "book/LineCodec.h"
+#include "book/ReaderPages.h"
 #include "book/TemplateProcessor.h"
 #include "fuzz/FuzzApp.h"
 
@@ -150,6 +151,9 @@ struct RealBook {
     inputs.push_back(app.Path(state));
     outputs.push_back(app.Path("statchap.htm"));
     outputs.push_back(app.Path("OUTPUT.HTM"));
+    // The reader's pages are written by every build, so they are part of its output.
+    for (const char* page : {kvx::kTopicsPage, kvx::kSearchPage, kvx::kSearchIndex})
+      outputs.push_back(app.Path(page));
   }
   kvx::fuzz::FuzzApp fuzz;
   std::vector<std::string> inputs, outputs;
@@ -195,9 +199,25 @@ void RealBookReadWriteOnce(benchmark::State& state) {
   ReadAndWriteOnce(state, TheRealBook(static_cast<int>(state.range(0))));
 }
 
+// The reader's pages alone (topic index page, search page and search index), written
+// from the pages of a build.
+void RealBookReaderPages(benchmark::State& state) {
+  if (!HaveRealBook(state)) return;
+  RealBook& book = TheRealBook(static_cast<int>(state.range(0)));
+  kvx::App& app = book.fuzz.app;
+  if (!kvx::CreateBook(app)) {
+    state.SkipWithError("the book did not build");
+    return;
+  }
+  for (auto _ : state) kvx::WriteReaderPages(app, app.session.PathSpec);
+  state.counters["index_bytes"] =
+      static_cast<double>(std::filesystem::file_size(app.Path(kvx::kSearchIndex)));
+}
+
 // Argument 0 is the Texas consultancy, 1 the California retailer.
 BENCHMARK(RealBookCreateBook)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(RealBookReadWriteOnce)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(RealBookReaderPages)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -32,10 +32,14 @@ inline const std::vector<std::string>& BookPictureNames() {
   return names;
 }
 
+// The shipped files the book's pages and the reader pages load.
+inline constexpr const char* kStyleSheet = "book.css";
+inline constexpr const char* kSearchScript = "search.js";
+
 // The ready files an edition's pages link to, used as they are: the ready pages, the
 // stylesheet every page links and the search page's script.
 inline std::vector<std::string> BookReadyNames() {
-  return {"appendB.htm", "bizplan.txt", "book.css", "search.js"};
+  return {"appendB.htm", "bizplan.txt", kStyleSheet, kSearchScript};
 }
 
 }  // namespace kvx

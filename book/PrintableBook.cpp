@@ -4,7 +4,6 @@
 #include "base/Files.h"
 #include "book/BookFiles.h"
 #include "book/BookText.h"
-#include "book/ReaderPages.h"
 #include "core/App.h"
 #include "core/Messages.h"
 

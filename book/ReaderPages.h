@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "book/BookFiles.h"
+
 namespace kvx {
 
 struct App;
@@ -16,9 +18,6 @@ struct App;
 inline constexpr const char* kTopicsPage = "topics.htm";
 inline constexpr const char* kSearchPage = "search.htm";
 inline constexpr const char* kSearchIndex = "searchdb.js";
-// The shipped files the book's pages and the two written pages load.
-inline constexpr const char* kStyleSheet = "book.css";
-inline constexpr const char* kSearchScript = "search.js";
 // The class of the reading bar's line: the pages' own bar is one line holding it, which
 // the search index leaves out and kvxbook check reads.
 inline constexpr std::string_view kReadingBarClass = "class=\"kvxbar\"";

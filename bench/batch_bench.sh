@@ -35,7 +35,10 @@ pages=$(sed -n 's/^pages: //p' "$work/summary.txt")
 built=$(sed -n 's/^editions built: //p' "$work/summary.txt")
 
 # The floor: the inputs the batch reads and the pages it writes, through one cat.
-{ ls "$work"/prog/*.dat "$work"/prog/*.KVX; ls "$work"/out/*/*.htm | grep -v -e appendB.htm; } > "$work/files.txt"
+# Each edition's search index is written by the batch too; the pictures and ready pages
+# (appendB.htm among them) are links to one copy.
+{ ls "$work"/prog/*.dat "$work"/prog/*.KVX; ls "$work"/out/*/*.htm | grep -v -e appendB.htm
+  ls "$work"/out/*/searchdb.js; } > "$work/files.txt"
 floor_files=$(wc -l < "$work/files.txt")
 floor=()
 for i in $(seq "$runs"); do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One edition as a whole process, `kvxbook build DIR DATASET`, against the I/O floor of the
 # same run: one `cat` that reads every input of the build (templates, state file, data
-# set) and the bytes of every output it writes (pages, statchap.htm, OUTPUT.HTM), into a new
+# set) and the bytes of every output it writes (pages, statchap.htm, OUTPUT.HTM, the reader's
+# pages and the search index), into a new
 # file each run. Medians of RUNS runs (default 11) on a copy of the program folder, Texas LLC.
 # Usage: bench/edition_bench.sh [BUILD_DIR]   (default build; KVXBOOK= and BOOK= override
 # the program and the program folder it copies). With STRACE=1 also counts system calls.
@@ -25,8 +26,10 @@ pages="contents preface appendA appendC chap01 chap02 chap03 chap04 chap05 chap0
 inputs=() outputs=()
 for p in $pages; do inputs+=("$folder/$p.dat"); outputs+=("$work/$p.htm"); cp "$folder/$p.htm" "$work/"; done
 inputs+=("$folder/TX.dat" "$folder/LONE.KVX")
-cp "$folder/statchap.htm" "$folder/OUTPUT.HTM" "$work/"
-outputs+=("$work/statchap.htm" "$work/OUTPUT.HTM")
+# The reader's pages and the search index are written by every build too.
+for f in statchap.htm OUTPUT.HTM topics.htm search.htm searchdb.js; do
+  cp "$folder/$f" "$work/"; outputs+=("$work/$f")
+done
 median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 build_us=() floor_us=()
 for i in $(seq "$runs"); do

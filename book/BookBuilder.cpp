@@ -1,5 +1,6 @@
 #include "book/BookBuilder.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/Files.h"
@@ -25,13 +26,13 @@ std::vector<std::string> TemplatePageNames() {
 namespace {
 
 // Makes every page of the edition in build order from sources, after begin(name) for each,
-// handing each to put(name, page); a generic edition's appendix A is the ready page NoStart.htm,
-// handed to putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds
-// the page being made, for the report of an error that escapes. True when every page was made
-// cleanly; each directive error shown adds one to directiveMessages.
+// handing each to put(name, page) and adding its words to text; a generic edition's appendix A
+// is the ready page NoStart.htm, handed to putNoStart(). With workFile, the last page is also
+// written to OUTPUT.HTM. name holds the page being made, for the report of an error that escapes.
+// True when every page was made cleanly; each directive error shown adds one to directiveMessages.
 template <class Begin, class Put, class PutNoStart>
 bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter, bool workFile,
-               int& directiveMessages, std::string& name, Begin begin, Put put,
+               int& directiveMessages, std::string& name, EditionText& text, Begin begin, Put put,
                PutNoStart putNoStart) {
   const auto stateChapter = [&chapter]() -> const ChapterLines& { return chapter; };
   bool allBuilt = true;
@@ -49,6 +50,7 @@ bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter
     if (!MakePage(app, sources.templates.at(name), stateChapter, page, work, &directiveMessages))
       allBuilt = false;
     put(name + ".htm", page);
+    text.Add(name + ".htm", page);
   }
   return allBuilt;
 }
@@ -77,8 +79,10 @@ bool CreateBook(App& app) {
   std::string name;
   KvxError error;
   try {
+    EditionText text;
+    text.Add("statchap.htm", state->text);
     allBuilt = MakePages(
-        app, sources, state->chapter, true, directiveMessages, name,
+        app, sources, state->chapter, true, directiveMessages, name, text,
         [&](const std::string& page) {
           if (page == "chap07") QuickMessage(app, "...One moment, please...");
         },
@@ -89,7 +93,7 @@ bool CreateBook(App& app) {
         },
         [&] { CopyFile(app.Path("NoStart.htm"), app.Path("appendA.htm")); });
     name = kTopicsPage;
-    WriteReaderPages(app, s.PathSpec);
+    WriteReaderPages(app, s.PathSpec, std::move(text));
   } catch (...) {
     error = CurrentError();
   }
@@ -152,13 +156,24 @@ SharedFiles PutSharedFiles(const BookSources& sources, const std::string& folder
   // Copied, so that the program folder's files stay as they were, links counted too. A
   // file the program folder lacks is left out, as the printable book leaves out a missing
   // picture; a generic edition without NoStart.htm fails on its own.
+  const std::vector<std::string> order = ReadingOrder();
   for (const std::string& name : names) {
     if (!Exist(sources.folder + name)) continue;
-    WriteNewFile(folder + name, ReadFileBytes(sources.folder + name));
-    if (name != "NoStart.htm") shared.linked.push_back(name);
+    const std::string bytes = ReadFileBytes(sources.folder + name);
+    WriteNewFile(folder + name, bytes);
+    if (name == "NoStart.htm") {
+      shared.text[name] = ReadPageText("appendA.htm", bytes);
+    } else {
+      shared.linked.push_back(name);
+      if (std::find(order.begin(), order.end(), name) != order.end())
+        shared.text[name] = ReadPageText(name, bytes);
+    }
   }
-  for (const auto& [code, state] : sources.states)
-    if (state.error.number == 0) WriteNewFile(folder + SharedStateChapterName(code), state.text);
+  for (const auto& [code, state] : sources.states) {
+    if (state.error.number != 0) continue;
+    WriteNewFile(folder + SharedStateChapterName(code), state.text);
+    shared.text[SharedStateChapterName(code)] = ReadPageText("statchap.htm", state.text);
+  }
   return shared;
 }
 
@@ -187,17 +202,30 @@ bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& 
   std::string name;
   bool allBuilt = false;
   try {
+    // The shared pages' words were read once, for every edition.
+    EditionText text;
+    const auto addShared = [&](const std::string& sharedName, const std::string& page) {
+      if (const auto found = shared.text.find(sharedName); found != shared.text.end())
+        text.Add(page, found->second);
+    };
     LinkOrCopyFile(shared.folder + SharedStateChapterName(p.StateCode), folder + "statchap.htm");
+    addShared(SharedStateChapterName(p.StateCode), "statchap.htm");
     allBuilt = MakePages(
-        app, sources, state->chapter, false, directiveMessages, name, [](const std::string&) {},
+        app, sources, state->chapter, false, directiveMessages, name, text,
+        [](const std::string&) {},
         [&](const std::string& file, const std::string& page) {
           WriteNewFile(folder + file, page);
         },
-        [&] { LinkOrCopyFile(shared.folder + "NoStart.htm", folder + "appendA.htm"); });
-    for (const std::string& file : shared.linked)
+        [&] {
+          LinkOrCopyFile(shared.folder + "NoStart.htm", folder + "appendA.htm");
+          addShared("NoStart.htm", "appendA.htm");
+        });
+    for (const std::string& file : shared.linked) {
       LinkOrCopyFile(shared.folder + file, folder + file);
+      addShared(file, file);
+    }
     name = kTopicsPage;
-    WriteReaderPages(app, folder);
+    WriteReaderPages(app, folder, std::move(text), true);
   } catch (...) {
     const KvxError error = CurrentError();
     reason = "error " + NumberText(error.number) + " making " + name + ": " + error.diag;

@@ -1,12 +1,16 @@
 #include "book/ReaderPages.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cctype>
 #include <cstdint>
 #include <map>
+#include <optional>
 
 #include "base/Files.h"
 #include "book/BookText.h"
+#include "book/ByteChunks.h"
 #include "core/App.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
@@ -15,219 +19,31 @@ namespace kvx {
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
-}
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-// The character an entity stands for; 0 when it is not one the book may use.
-std::uint32_t EntityCode(std::string_view name) {
-  static const std::map<std::string_view, std::uint32_t> kNamed = {
-      {"amp", '&'},       {"lt", '<'},       {"gt", '>'},       {"quot", '"'},
-      {"apos", '\''},     {"nbsp", 0xA0},    {"rsquo", 0x2019}, {"lsquo", 0x2018},
-      {"rdquo", 0x201D},  {"ldquo", 0x201C}, {"ndash", 0x2013}, {"mdash", 0x2014},
-      {"hellip", 0x2026}, {"sect", 0xA7},    {"para", 0xB6},    {"copy", 0xA9},
-      {"reg", 0xAE},      {"trade", 0x2122}, {"times", 0xD7},   {"divide", 0xF7},
-      {"frac12", 0xBD},   {"frac14", 0xBC},  {"frac34", 0xBE},  {"deg", 0xB0},
-      {"cent", 0xA2},     {"pound", 0xA3},   {"euro", 0x20AC},  {"middot", 0xB7},
-      {"bull", 0x2022},   {"larr", 0x2190},  {"rarr", 0x2192},  {"eacute", 0xE9},
-      {"egrave", 0xE8},   {"aacute", 0xE1},  {"agrave", 0xE0},  {"iacute", 0xED},
-      {"oacute", 0xF3},   {"uacute", 0xFA},  {"ntilde", 0xF1},  {"ccedil", 0xE7},
-      {"uuml", 0xFC},     {"ouml", 0xF6},    {"auml", 0xE4},    {"Eacute", 0xC9}};
-  if (name.size() > 1 && name[0] == '#') {
-    const bool hex = name[1] == 'x' || name[1] == 'X';
-    std::uint32_t code = 0;
-    const std::string_view digits = name.substr(hex ? 2 : 1);
-    if (digits.empty() || digits.size() > 6) return 0;
-    for (char c : digits) {
-      const int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                    : hex && std::isxdigit(static_cast<unsigned char>(c))
-                        ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
-                        : -1;
-      if (d < 0) return 0;
-      code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(d);
-    }
-    return code > 0x10FFFF || (code >= 0xD800 && code < 0xE000) ? 0 : code;
-  }
-  const auto found = kNamed.find(name);
-  return found == kNamed.end() ? 0 : found->second;
-}
-
-// The value of attribute name in a tag (its text lowered, the original beside it for
-// the value's letter case); empty when the tag has none.
-std::string AttributeValue(std::string_view tag, std::string_view lower, std::string_view name) {
-  for (std::size_t at = lower.find(name); at != std::string_view::npos;
-       at = lower.find(name, at + 1)) {
-    if (at == 0 || !IsBlank(lower[at - 1])) continue;
-    std::size_t p = at + name.size();
-    while (p < lower.size() && IsBlank(lower[p])) ++p;
-    if (p >= lower.size() || lower[p] != '=') continue;
-    ++p;
-    while (p < lower.size() && IsBlank(lower[p])) ++p;
-    if (p >= lower.size() || (lower[p] != '"' && lower[p] != '\'')) continue;
-    const std::size_t end = tag.find(tag[p], p + 1);
-    if (end == std::string_view::npos) return {};
-    return std::string(tag.substr(p + 1, end - p - 1));
-  }
-  return {};
-}
-
-// Walks a page's markup and cuts its words into stretches at the anchors.
-class TextReader {
- public:
-  explicit TextReader(const std::string& page) : page_(page) { Start({}); }
-
-  PageText Read(std::string_view html) {
-    std::size_t i = 0;
-    while (i < html.size()) {
-      const char c = html[i];
-      if (c == '<') {
-        i = Tag(html, i);
-      } else if (c == '&') {
-        i = Entity(html, i);
-      } else if (IsBlank(c)) {
-        Put(' ');
-        ++i;
-      } else {
-        // A run of plain characters is appended at once: most of a page is such runs.
-        std::size_t end = i + 1;
-        while (end < html.size() && html[end] != '<' && html[end] != '&' && !IsBlank(html[end]))
-          ++end;
-        PutRun(html.substr(i, end - i));
-        i = end;
-      }
-    }
-    Finish();
-    return std::move(result_);
-  }
-
- private:
-  std::size_t Tag(std::string_view html, std::size_t at) {
-    if (html.substr(at, 4) == "<!--") {
-      const std::size_t end = html.find("-->", at + 4);
-      return end == std::string_view::npos ? html.size() : end + 3;
-    }
-    const std::size_t end = html.find('>', at);
-    if (end == std::string_view::npos) return html.size();
-    const std::string_view tag = html.substr(at + 1, end - at - 1);
-    const std::string lower = LowerAscii(std::string(tag));
-    const bool closing = !lower.empty() && lower[0] == '/';
-    std::size_t n = closing ? 1 : 0;
-    while (n < lower.size() && std::isalnum(static_cast<unsigned char>(lower[n]))) ++n;
-    const std::string name = lower.substr(closing ? 1 : 0, n - (closing ? 1 : 0));
-    if (!closing && (name == "script" || name == "style")) {
-      const std::size_t close = LowerAscii(std::string(html.substr(end))).find("</" + name);
-      return close == std::string::npos ? html.size() : end + close;
-    }
-    if (name == "title") {
-      inTitle_ = !closing;
-    } else if (name == "a" && !closing) {
-      if (std::string anchor = AttributeValue(tag, lower, "name"); !anchor.empty()) Anchor(anchor);
-    } else if (name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6') {
-      Put(' ');
-      if (!closing) heading_.clear(), headingStart_ = current_.text.size();
-      // The first heading becomes the title, and leaves the text, so that a result does
-      // not show it twice; a match in it still counts.
-      if (closing && inHeading_ && current_.title.empty()) {
-        current_.title = TrimSpaces(heading_);
-        current_.text.erase(std::min(headingStart_, current_.text.size()));
-      }
-      inHeading_ = !closing;
-      Put(' ');
-    } else if (name != "a" && name != "b" && name != "i" && name != "em" && name != "strong" &&
-               name != "font" && name != "small" && name != "span" && name != "u") {
-      Put(' ');  // any other tag parts words, as a browser shows them apart
-    }
-    return end + 1;
-  }
-
-  std::size_t Entity(std::string_view html, std::size_t at) {
-    const std::size_t end = html.find(';', at);
-    if (end != std::string_view::npos && end - at <= 10) {
-      if (const std::uint32_t code = EntityCode(html.substr(at + 1, end - at - 1)); code != 0) {
-        if (code == 0xA0) {
-          Put(' ');
-        } else {
-          std::string bytes;
-          AppendUtf8(bytes, code);
-          for (char b : bytes) Put(b);
-        }
-        return end + 1;
-      }
-    }
-    Put('&');
-    return at + 1;
-  }
-
-  void Put(char c) {
-    std::string& to = inTitle_ ? title_ : current_.text;
-    if (c == ' ' && (to.empty() || to.back() == ' ')) return;
-    to += c;
-    if (inHeading_ && !inTitle_) heading_ += c;
-  }
-
-  // Characters that are neither blanks nor the start of markup.
-  void PutRun(std::string_view run) {
-    (inTitle_ ? title_ : current_.text).append(run);
-    if (inHeading_ && !inTitle_) heading_.append(run);
-  }
-
-  bool HasWords() const { return !current_.title.empty() || !TrimSpaces(current_.text).empty(); }
-
-  // A run of anchors with no words between them leads to its first one.
-  void Anchor(const std::string& anchor) {
-    if (!HasWords() && anchorSeen_) return;
-    if (HasWords()) Finish();
-    Start(anchor);
-    anchorSeen_ = true;
-  }
-
-  void Start(const std::string& anchor) {
-    current_ = {};
-    current_.href = anchor.empty() ? page_ : page_ + "#" + anchor;
-  }
-
-  void Finish() {
-    current_.text = TrimSpaces(current_.text);
-    if (HasWords()) result_.sections.push_back(std::move(current_));
-    current_ = {};
-    result_.title = TrimSpaces(title_);
-  }
-
-  std::string page_;
-  PageText result_;
-  SearchSection current_;
-  std::string title_, heading_;
-  std::size_t headingStart_ = 0;
-  bool inTitle_ = false, inHeading_ = false, anchorSeen_ = false;
-};
+// Printable ASCII but the quote and the backslash, which a string literal holds as it is.
+constexpr std::array<bool, 256> kStandsAsItIs = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0x20; c < 0x7F; ++c) table[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+  return table;
+}();
 
 // A JavaScript string literal of UTF-8 text, in ASCII.
 void AppendJsString(std::string& out, std::string_view text) {
   out += '"';
   for (std::size_t i = 0; i < text.size();) {
-    // Printable ASCII but the quote and the backslash stands as it is, a run at a time.
+    // What stands as it is goes a run at a time: nearly all of the book's text.
     std::size_t plain = i;
-    while (plain < text.size() && text[plain] >= 0x20 && text[plain] < 0x7F && text[plain] != '"' &&
-           text[plain] != '\\')
-      ++plain;
+    for (;;) {
+      if (plain + chunks::kWidth > text.size()) {
+        while (plain < text.size() && kStandsAsItIs[static_cast<unsigned char>(text[plain])])
+          ++plain;
+        break;
+      }
+      if (const unsigned mask = chunks::JsEscapeMask(text.data() + plain); mask != 0) {
+        plain += static_cast<std::size_t>(std::countr_zero(mask));
+        break;
+      }
+      plain += chunks::kWidth;
+    }
     if (plain > i) {
       out.append(text, i, plain - i);
       i = plain;
@@ -322,21 +138,17 @@ std::vector<std::string> ReadingOrder() {
   return pages;
 }
 
-PageText ReadPageText(const std::string& page, std::string_view html) {
-  std::string kept;
-  kept.reserve(html.size());
-  ForEachLine(html, [&](std::string_view line) {
-    if (line.find(kReadingBarClass) != std::string_view::npos) return;
-    kept.append(line);
-    kept += '\n';
-  });
-  return TextReader(page).Read(kept);
-}
-
 std::string SearchIndexText(const std::vector<std::pair<std::string, PageText>>& pages) {
   std::string out =
       "// The search index of this edition of the book, written by the build for search.js.\n"
       "var KVX_SEARCH_INDEX = {\n\"pages\": {";
+  std::size_t size = out.size() + 16;
+  for (const auto& [page, text] : pages) {
+    size += page.size() + text.title.size() + 8;
+    for (const SearchSection& s : text.sections)
+      size += s.href.size() + s.title.size() + s.text.size() + 12;
+  }
+  out.reserve(size + size / 32);  // a few escapes
   bool first = true;
   for (const auto& [page, text] : pages) {
     out += first ? "\n" : ",\n";
@@ -372,7 +184,7 @@ std::vector<std::string> SearchIndexLinks(std::string_view indexText) {
       if (line[i] == '\\' && i + 1 < line.size()) {
         ++i;
         if (line[i] == 'u' && i + 4 < line.size()) {
-          AppendUtf8(link, static_cast<std::uint32_t>(
+          AppendUtf8(link, static_cast<char32_t>(
                                std::stoul(std::string(line.substr(i + 1, 4)), nullptr, 16)));
           i += 4;
           continue;
@@ -389,7 +201,15 @@ std::string HrefOf(const std::string& address) {
   return ReplaceAll(EscapeHtml(address), " ", "%20");
 }
 
-std::string TopicsPageText(const std::vector<std::string>& rows, const std::string& heading) {
+namespace {
+
+// topics.htm above its entries.
+std::string TopicsHead(const std::string& heading) {
+  return Head("Topic index") + Bar() + "<H2>Topic index</H2>\r\n<p><i>" + heading + "</i></p>\r\n";
+}
+
+// topics.htm from its entries on: the same for every edition of a state and kind.
+std::string TopicEntries(const std::vector<std::string>& rows) {
   std::vector<Entry> entries;
   for (const std::string& row : rows) {
     const std::size_t slash = row.find('\\');
@@ -410,8 +230,6 @@ std::string TopicsPageText(const std::vector<std::string>& rows, const std::stri
   std::stable_sort(entries.begin(), entries.end(),
                    [](const Entry& a, const Entry& b) { return a.key < b.key; });
 
-  std::string out =
-      Head("Topic index") + Bar() + "<H2>Topic index</H2>\r\n<p><i>" + heading + "</i></p>\r\n";
   std::string letters, body;
   char letter = 0;
   for (const Entry& e : entries) {
@@ -437,8 +255,33 @@ std::string TopicsPageText(const std::vector<std::string>& rows, const std::stri
     body += "</li>\r\n";
   }
   if (letter != 0) body += "</ul>\r\n";
-  out += "<p class=\"kvxletters\">" + letters + "</p>\r\n" + body + Bar() + "</BODY></HTML>\r\n";
-  return out;
+  return "<p class=\"kvxletters\">" + letters + "</p>\r\n" + body + Bar() + "</BODY></HTML>\r\n";
+}
+
+// The entries of the current edition's topics.htm. A batch builds the editions of one
+// state one after another, so each thread keeps the last entries it made.
+const std::string& CurrentTopicEntries(const App& app) {
+  struct Made {
+    std::string stateName, stateCode;
+    bool generic = false;
+    std::string entries;
+  };
+  thread_local std::optional<Made> last;
+  const std::string stateName = CurrentStateName(app), stateCode = CurrentStateCode(app);
+  const bool generic = app.session.Generic == "Y";
+  if (!last || last->stateName != stateName || last->stateCode != stateCode ||
+      last->generic != generic) {
+    const std::vector<std::string> rows =
+        TailorTopicLines(TopicLines(), stateName, stateCode, generic);
+    last = Made{stateName, stateCode, generic, TopicEntries(rows)};
+  }
+  return last->entries;
+}
+
+}  // namespace
+
+std::string TopicsPageText(const std::vector<std::string>& rows, const std::string& heading) {
+  return TopicsHead(heading) + TopicEntries(rows);
 }
 
 std::string SearchPageText(const std::string& heading) {
@@ -461,19 +304,37 @@ std::string SearchPageText(const std::string& heading) {
          Bar() + "</BODY></HTML>\r\n";
 }
 
-void WriteReaderPages(App& app, const std::string& folder) {
+void EditionText::Add(const std::string& page, std::string_view html) {
+  pages_[page] = ReadPageText(page, html);
+}
+
+void EditionText::Add(const std::string& page, PageText text) {
+  pages_[page] = std::move(text);
+}
+
+std::optional<PageText> EditionText::Take(const std::string& page) {
+  const auto found = pages_.find(page);
+  if (found == pages_.end()) return std::nullopt;
+  return std::move(found->second);
+}
+
+void WriteReaderPages(App& app, const std::string& folder, EditionText known, bool newFolder) {
+  // A new folder holds no page to replace: each file is written straight to its name.
+  const auto write = newFolder ? WriteNewFile : WriteFile;
   const std::string heading = EditionHeading(app);
-  const std::vector<std::string> rows = TailorTopicLines(
-      TopicLines(), CurrentStateName(app), CurrentStateCode(app), app.session.Generic == "Y");
-  WriteFile(folder + kTopicsPage, TopicsPageText(rows, heading));
-  WriteFile(folder + kSearchPage, SearchPageText(heading));
+  write(folder + kTopicsPage, TopicsHead(heading) + CurrentTopicEntries(app));
+  write(folder + kSearchPage, SearchPageText(heading));
   std::vector<std::pair<std::string, PageText>> pages;
   for (const std::string& page : ReadingOrder()) {
     // The contents repeat the headings of every page: a search finds the sections.
-    if (page == "contents.htm" || !Exist(folder + page)) continue;
-    pages.emplace_back(page, ReadPageText(page, ReadFileBytes(Resolve(folder + page))));
+    if (page == "contents.htm") continue;
+    if (std::optional<PageText> text = known.Take(page)) {
+      pages.emplace_back(page, std::move(*text));
+    } else if (Exist(folder + page)) {
+      pages.emplace_back(page, ReadPageText(page, ReadFileBytes(Resolve(folder + page))));
+    }
   }
-  WriteFile(folder + kSearchIndex, SearchIndexText(pages));
+  write(folder + kSearchIndex, SearchIndexText(pages));
 }
 
 }  // namespace kvx

@@ -5,11 +5,14 @@
 // from file:// where a browser refuses to fetch). The stylesheet and the search script
 // are shipped in the program folder, not written.
 
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "book/BookFiles.h"
+#include "book/PageText.h"
 
 namespace kvx {
 
@@ -18,27 +21,22 @@ struct App;
 inline constexpr const char* kTopicsPage = "topics.htm";
 inline constexpr const char* kSearchPage = "search.htm";
 inline constexpr const char* kSearchIndex = "searchdb.js";
-// The class of the reading bar's line: the pages' own bar is one line holding it, which
-// the search index leaves out and kvxbook check reads.
-inline constexpr std::string_view kReadingBarClass = "class=\"kvxbar\"";
 
 // The pages of the book in reading order, the order of the bar's Previous and Next.
 std::vector<std::string> ReadingOrder();
 
-// One stretch of a page that a search result leads to: from an anchor to the next.
-struct SearchSection {
-  std::string href;   // "chap06.htm#06.01", or the page alone before its first anchor
-  std::string title;  // the first heading of the stretch; empty when it has none
-  std::string text;   // its other words as UTF-8, blanks collapsed, the reading bar left out
-};
+// The words of an edition's pages for its search index, by file name, gathered as a build
+// makes the pages (in any order) or taken from what was read once for many editions.
+class EditionText {
+ public:
+  void Add(const std::string& page, std::string_view html);
+  void Add(const std::string& page, PageText text);
+  // Moves the page's words out; nothing when the page was not added.
+  std::optional<PageText> Take(const std::string& page);
 
-// The page's title and its stretches, in page order; stretches without words (neither
-// title nor text) are left out. page is the page's file name.
-struct PageText {
-  std::string title;
-  std::vector<SearchSection> sections;
+ private:
+  std::map<std::string, PageText> pages_;
 };
-PageText ReadPageText(const std::string& page, std::string_view html);
 
 // The text of searchdb.js for the pages, as pairs of file name and what it holds. ASCII
 // only: every other character is written as a \u escape.
@@ -59,9 +57,12 @@ std::string SearchPageText(const std::string& heading);
 // The address as an href: HTML-escaped, blanks as %20.
 std::string HrefOf(const std::string& address);
 
-// Writes topics.htm, search.htm and searchdb.js for the current state and edition from
-// the pages built in folder (ending in "/"; the program folder, or a batch's edition
-// folder); a missing page and the contents are left out of the index.
-void WriteReaderPages(App& app, const std::string& folder);
+// Writes topics.htm, search.htm and searchdb.js for the current state and edition into
+// folder (ending in "/"; the program folder, or a batch's edition folder). The index holds
+// the pages of the reading order but the contents (which repeat every heading): those in
+// pages, and the others read from folder; a page in neither is left out. newFolder: the
+// folder was made for this build, so nothing in it is replaced.
+void WriteReaderPages(App& app, const std::string& folder, EditionText pages,
+                      bool newFolder = false);
 
 }  // namespace kvx

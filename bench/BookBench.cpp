@@ -216,7 +216,7 @@ void RealBookReaderPages(benchmark::State& state) {
   for (auto _ : state) {
     kvx::EditionText text;
     for (const auto& [page, html] : pages) text.Add(page, html);
-    kvx::WriteReaderPages(app, app.session.PathSpec, std::move(text));
+    kvx::WriteReaderPages(kvx::FactsOf(app), app.session.PathSpec, std::move(text));
   }
   state.counters["index_bytes"] =
       static_cast<double>(std::filesystem::file_size(app.Path(kvx::kSearchIndex)));

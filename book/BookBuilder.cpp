@@ -26,13 +26,13 @@ std::vector<std::string> TemplatePageNames() {
 namespace {
 
 // Makes every page of the edition in build order from sources, after begin(name) for each,
-// handing each to put(name, page) and adding its words to text; a generic edition's appendix A
-// is the ready page NoStart.htm, handed to putNoStart(). With workFile, the last page is also
+// handing each to put(name, page); a generic edition's appendix A is the ready page NoStart.htm,
+// handed to putNoStart(). With workFile, the last page is also
 // written to OUTPUT.HTM. name holds the page being made, for the report of an error that escapes.
 // True when every page was made cleanly; each directive error shown adds one to directiveMessages.
 template <class Begin, class Put, class PutNoStart>
 bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter, bool workFile,
-               int& directiveMessages, std::string& name, EditionText& text, Begin begin, Put put,
+               int& directiveMessages, std::string& name, Begin begin, Put put,
                PutNoStart putNoStart) {
   const auto stateChapter = [&chapter]() -> const ChapterLines& { return chapter; };
   bool allBuilt = true;
@@ -50,7 +50,6 @@ bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter
     if (!MakePage(app, sources.templates.at(name), stateChapter, page, work, &directiveMessages))
       allBuilt = false;
     put(name + ".htm", page);
-    text.Add(name + ".htm", page);
   }
   return allBuilt;
 }
@@ -79,10 +78,11 @@ bool CreateBook(App& app) {
   std::string name;
   KvxError error;
   try {
-    EditionText text;
-    text.Add("statchap.htm", state->text);
+    // The reader's pages are made on a second thread from each page as it is written.
+    ReaderPagesWriter reader(FactsOf(app), s.PathSpec);
+    reader.Add("statchap.htm", state->text);
     allBuilt = MakePages(
-        app, sources, state->chapter, true, directiveMessages, name, text,
+        app, sources, state->chapter, true, directiveMessages, name,
         [&](const std::string& page) {
           if (page == "chap07") QuickMessage(app, "...One moment, please...");
         },
@@ -90,10 +90,11 @@ bool CreateBook(App& app) {
           // Written to a temporary file put in the page's place: a reader, or a build
           // that fails here, sees the whole old page or the whole new one.
           WriteFile(app.Path(file), page);
+          reader.Add(file, page);
         },
         [&] { CopyFile(app.Path("NoStart.htm"), app.Path("appendA.htm")); });
     name = kTopicsPage;
-    WriteReaderPages(app, s.PathSpec, std::move(text));
+    reader.Finish();
   } catch (...) {
     error = CurrentError();
   }
@@ -211,10 +212,10 @@ bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& 
     LinkOrCopyFile(shared.folder + SharedStateChapterName(p.StateCode), folder + "statchap.htm");
     addShared(SharedStateChapterName(p.StateCode), "statchap.htm");
     allBuilt = MakePages(
-        app, sources, state->chapter, false, directiveMessages, name, text,
-        [](const std::string&) {},
+        app, sources, state->chapter, false, directiveMessages, name, [](const std::string&) {},
         [&](const std::string& file, const std::string& page) {
           WriteNewFile(folder + file, page);
+          text.Add(file, page);
         },
         [&] {
           LinkOrCopyFile(shared.folder + "NoStart.htm", folder + "appendA.htm");
@@ -225,7 +226,8 @@ bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& 
       addShared(file, file);
     }
     name = kTopicsPage;
-    WriteReaderPages(app, folder, std::move(text), true);
+    // A batch keeps every core busy with editions: its reader pages are made in line.
+    WriteReaderPages(FactsOf(app), folder, std::move(text), true);
   } catch (...) {
     const KvxError error = CurrentError();
     reason = "error " + NumberText(error.number) + " making " + name + ": " + error.diag;

@@ -260,20 +260,18 @@ std::string TopicEntries(const std::vector<std::string>& rows) {
 
 // The entries of the current edition's topics.htm. A batch builds the editions of one
 // state one after another, so each thread keeps the last entries it made.
-const std::string& CurrentTopicEntries(const App& app) {
+const std::string& CurrentTopicEntries(const EditionFacts& facts) {
   struct Made {
     std::string stateName, stateCode;
     bool generic = false;
     std::string entries;
   };
   thread_local std::optional<Made> last;
-  const std::string stateName = CurrentStateName(app), stateCode = CurrentStateCode(app);
-  const bool generic = app.session.Generic == "Y";
-  if (!last || last->stateName != stateName || last->stateCode != stateCode ||
-      last->generic != generic) {
+  if (!last || last->stateName != facts.stateName || last->stateCode != facts.stateCode ||
+      last->generic != facts.generic) {
     const std::vector<std::string> rows =
-        TailorTopicLines(TopicLines(), stateName, stateCode, generic);
-    last = Made{stateName, stateCode, generic, TopicEntries(rows)};
+        TailorTopicLines(TopicLines(), facts.stateName, facts.stateCode, facts.generic);
+    last = Made{facts.stateName, facts.stateCode, facts.generic, TopicEntries(rows)};
   }
   return last->entries;
 }
@@ -318,12 +316,17 @@ std::optional<PageText> EditionText::Take(const std::string& page) {
   return std::move(found->second);
 }
 
-void WriteReaderPages(App& app, const std::string& folder, EditionText known, bool newFolder) {
+EditionFacts FactsOf(const App& app) {
+  return {EditionHeading(app), CurrentStateName(app), CurrentStateCode(app),
+          app.session.Generic == "Y"};
+}
+
+void WriteReaderPages(const EditionFacts& facts, const std::string& folder, EditionText known,
+                      bool newFolder) {
   // A new folder holds no page to replace: each file is written straight to its name.
   const auto write = newFolder ? WriteNewFile : WriteFile;
-  const std::string heading = EditionHeading(app);
-  write(folder + kTopicsPage, TopicsHead(heading) + CurrentTopicEntries(app));
-  write(folder + kSearchPage, SearchPageText(heading));
+  write(folder + kTopicsPage, TopicsHead(facts.heading) + CurrentTopicEntries(facts));
+  write(folder + kSearchPage, SearchPageText(facts.heading));
   std::vector<std::pair<std::string, PageText>> pages;
   for (const std::string& page : ReadingOrder()) {
     // The contents repeat the headings of every page: a search finds the sections.
@@ -335,6 +338,56 @@ void WriteReaderPages(App& app, const std::string& folder, EditionText known, bo
     }
   }
   write(folder + kSearchIndex, SearchIndexText(pages));
+}
+
+ReaderPagesWriter::ReaderPagesWriter(EditionFacts facts, std::string folder)
+    : facts_(std::move(facts)), folder_(std::move(folder)), thread_([this] { Run(); }) {}
+
+ReaderPagesWriter::~ReaderPagesWriter() {
+  if (!thread_.joinable()) return;
+  {
+    const std::lock_guard<std::mutex> hold(lock_);
+    end_ = End::Abandon;
+  }
+  changed_.notify_one();
+  thread_.join();
+}
+
+void ReaderPagesWriter::Add(const std::string& page, std::string_view html) {
+  {
+    const std::lock_guard<std::mutex> hold(lock_);
+    queue_.emplace_back(page, std::string(html));
+  }
+  changed_.notify_one();
+}
+
+void ReaderPagesWriter::Finish() {
+  {
+    const std::lock_guard<std::mutex> hold(lock_);
+    end_ = End::Write;
+  }
+  changed_.notify_one();
+  thread_.join();
+  if (error_) std::rethrow_exception(error_);
+}
+
+void ReaderPagesWriter::Run() {
+  try {
+    EditionText text;
+    for (;;) {
+      std::unique_lock<std::mutex> hold(lock_);
+      changed_.wait(hold, [this] { return !queue_.empty() || end_ != End::None; });
+      if (end_ == End::Abandon) return;
+      if (queue_.empty()) break;  // every page handed over is read
+      const std::pair<std::string, std::string> page = std::move(queue_.front());
+      queue_.pop_front();
+      hold.unlock();
+      text.Add(page.first, page.second);
+    }
+    WriteReaderPages(facts_, folder_, std::move(text));
+  } catch (...) {
+    error_ = std::current_exception();  // read by Finish once the thread has ended
+  }
 }
 
 }  // namespace kvx

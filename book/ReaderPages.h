@@ -5,10 +5,15 @@
 // from file:// where a browser refuses to fetch). The stylesheet and the search script
 // are shipped in the program folder, not written.
 
+#include <condition_variable>
+#include <deque>
+#include <exception>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "book/BookFiles.h"
@@ -57,12 +62,49 @@ std::string SearchPageText(const std::string& heading);
 // The address as an href: HTML-escaped, blanks as %20.
 std::string HrefOf(const std::string& address);
 
-// Writes topics.htm, search.htm and searchdb.js for the current state and edition into
-// folder (ending in "/"; the program folder, or a batch's edition folder). The index holds
-// the pages of the reading order but the contents (which repeat every heading): those in
-// pages, and the others read from folder; a page in neither is left out. newFolder: the
-// folder was made for this build, so nothing in it is replaced.
-void WriteReaderPages(App& app, const std::string& folder, EditionText pages,
+// What the reader's pages say of their edition, taken from the App before they are made.
+struct EditionFacts {
+  std::string heading;  // "Opusgrand, Texas edition, for ...", HTML-escaped
+  std::string stateName, stateCode;
+  bool generic = false;
+};
+EditionFacts FactsOf(const App& app);
+
+// Writes topics.htm, search.htm and searchdb.js for the edition into folder (ending in
+// "/"; the program folder, or a batch's edition folder). The index holds the pages of the
+// reading order but the contents (which repeat every heading): those in pages, and the
+// others read from folder; a page in neither is left out. newFolder: the folder was made
+// for this build, so nothing in it is replaced. Uses no App, so any thread may call it.
+void WriteReaderPages(const EditionFacts& facts, const std::string& folder, EditionText pages,
                       bool newFolder = false);
+
+// Makes the reader's pages of one build on a thread of its own: it reads the words of each
+// page handed to it while the build makes the next, and writes the pages when the build is
+// done, so that a build on two cores does not wait for them.
+class ReaderPagesWriter {
+ public:
+  ReaderPagesWriter(EditionFacts facts, std::string folder);
+  // A build that ends without Finish (a page failed) leaves the reader's pages unwritten.
+  ~ReaderPagesWriter();
+  ReaderPagesWriter(const ReaderPagesWriter&) = delete;
+  ReaderPagesWriter& operator=(const ReaderPagesWriter&) = delete;
+
+  void Add(const std::string& page, std::string_view html);
+  // Writes the reader's pages once every page is read; raises what writing them raised.
+  void Finish();
+
+ private:
+  enum class End { None, Write, Abandon };
+  void Run();
+
+  EditionFacts facts_;
+  std::string folder_;
+  std::mutex lock_;
+  std::condition_variable changed_;
+  std::deque<std::pair<std::string, std::string>> queue_;
+  End end_ = End::None;
+  std::exception_ptr error_;
+  std::thread thread_;  // last, so that it starts once the rest is made
+};
 
 }  // namespace kvx

@@ -117,6 +117,7 @@ TEST(HostileFolder, APageWriteThatFailsHalfWayKeepsTheWholeOldPage) {
   TestApp t("OK\n");
   PutNamedBook(t);
   ASSERT_EQ(0, t.Run([](App& app) { EXPECT_TRUE(CreateBook(app)); }));
+  const std::string index = t.Get("searchdb.js");
   for (const std::string& page : TemplatePageNames())
     t.Put(page + ".dat", Encoded({"new " + page, "a second line"}));
   {
@@ -126,9 +127,28 @@ TEST(HostileFolder, APageWriteThatFailsHalfWayKeepsTheWholeOldPage) {
   EXPECT_EQ("chap03\r\n", t.Get("chap03.htm"));
   EXPECT_EQ("new chap02\r\na second line\r\n", t.Get("chap02.htm"));  // built before it
   EXPECT_EQ("chap04\r\n", t.Get("chap04.htm"));                       // not reached
+  // The reader's pages are left as the last whole build wrote them.
+  EXPECT_EQ(index, t.Get("searchdb.js"));
   EXPECT_TRUE(NoTemporaryFiles(t.dir()));
   EXPECT_NE(std::string::npos,
             t.Output().find("text: Error #  61 in CreateBook SUB; NatFLNAM$ = chap03"));
+}
+
+TEST(HostileFolder, ASearchIndexThatCannotBeWrittenFailsTheBuildAndKeepsTheOldOne) {
+  TestApp t("OK\nOK\n");
+  PutNamedBook(t);
+  ASSERT_EQ(0, t.Run([](App& app) { EXPECT_TRUE(CreateBook(app)); }));
+  const std::string index = t.Get("searchdb.js");
+  t.Put("chap02.dat", Encoded({"<p>new words"}));
+  {
+    FailingWrites full("searchdb.js", DiskFullAfter{100});
+    ASSERT_EQ(0, t.Run([](App& app) { EXPECT_FALSE(CreateBook(app)); }));
+  }
+  EXPECT_EQ(index, t.Get("searchdb.js"));
+  EXPECT_EQ("<p>new words\r\n", t.Get("chap02.htm"));
+  EXPECT_TRUE(NoTemporaryFiles(t.dir()));
+  EXPECT_NE(std::string::npos,
+            t.Output().find("text: Error #  61 in CreateBook SUB; NatFLNAM$ = topics.htm"));
 }
 
 TEST(HostileFolder, DirectiveErrorsFailTheBuildButStillWriteThePage) {

@@ -27,9 +27,9 @@ namespace {
 
 // Makes every page of the edition in build order from sources, after begin(name) for each,
 // handing each to put(name, page); a generic edition's appendix A is the ready page NoStart.htm,
-// handed to putNoStart(). With workFile, the last page is also
-// written to OUTPUT.HTM. name holds the page being made, for the report of an error that escapes.
-// True when every page was made cleanly; each directive error shown adds one to directiveMessages.
+// handed to putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds
+// the page being made, for the report of an error that escapes. True when every page was made
+// cleanly; each directive error shown adds one to directiveMessages.
 template <class Begin, class Put, class PutNoStart>
 bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter, bool workFile,
                int& directiveMessages, std::string& name, Begin begin, Put put,

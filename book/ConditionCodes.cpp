@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/StateTable.h"
 #include "profile/CompanyProfile.h"
+#include "core/StateTable.h"
 
 namespace kvx {
 

@@ -1,10 +1,10 @@
 #include "book/TemplateCheck.h"
 
-#include "base/Files.h"
 #include "book/BookText.h"
 #include "book/ConditionCodes.h"
 #include "book/LineCodec.h"
 #include "book/TemplateProcessor.h"
+#include "base/Files.h"
 
 namespace kvx {
 

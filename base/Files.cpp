@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <string_view>
 #include <system_error>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -192,21 +194,26 @@ std::optional<WriteFault> FaultFor(const std::string& fullName) {
   return fault;
 }
 
-// Writes all of bytes to fd; 0, or the errno value of the failure (the fault's too).
-int WriteAll(int fd, const std::string& bytes, const std::optional<WriteFault>& failing) {
+// Writes all of the pieces to fd, one after another; 0, or the errno value of the failure
+// (the fault's too).
+int WriteAll(int fd, const std::vector<std::string_view>& pieces,
+             const std::optional<WriteFault>& failing) {
   std::size_t done = 0;
-  while (done < bytes.size()) {
-    std::size_t chunk = bytes.size() - done;
-    if (failing) {
-      if (done >= *failing->afterBytes) return failing->error;
-      chunk = std::min(chunk, *failing->afterBytes - done);
+  for (std::string_view piece : pieces) {
+    while (!piece.empty()) {
+      std::size_t chunk = piece.size();
+      if (failing) {
+        if (done >= *failing->afterBytes) return failing->error;
+        chunk = std::min(chunk, *failing->afterBytes - done);
+      }
+      const ssize_t n = ::write(fd, piece.data(), chunk);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return errno;
+      }
+      piece.remove_prefix(static_cast<std::size_t>(n));
+      done += static_cast<std::size_t>(n);
     }
-    const ssize_t n = ::write(fd, bytes.data() + done, chunk);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    done += static_cast<std::size_t>(n);
   }
   return 0;
 }
@@ -229,39 +236,121 @@ int CreateTemporary(const std::string& fullName, std::string& temp) {
   }
 }
 
-// Puts the written temporary file in the place of fullName. The two entries are exchanged
-// when fullName exists, then the old one is removed: a reader sees the old page or the
-// new one, and the file system is not made to write the new file's data out at once, as
-// renaming over an existing file does on some (ext4 does, to protect replaced files).
-// A folder in the place of fullName is put back and refused.
-int PutInPlace(const std::string& temp, const std::string& fullName) {
-  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, fullName.c_str(), RENAME_EXCHANGE) == 0) {
-    if (::unlink(temp.c_str()) == 0) return 0;
-    const int e = errno;
-    ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, fullName.c_str(), RENAME_EXCHANGE);
-    return e;
-  }
-  // Nothing to exchange with, or a file system that cannot exchange.
-  return std::rename(temp.c_str(), fullName.c_str()) == 0 ? 0 : errno;
+// The hidden name beside a file the program rewrites (a page, a work file) under which it
+// keeps the copy that the last write replaced. The next write of the name writes over
+// that copy and exchanges it for the file, so that a build neither makes nor removes a
+// file: on ext4, making and removing the files of a build cost about as much as writing
+// their bytes, and a name removed in the last half minute makes the next file slower to make.
+std::string SpareName(const std::string& fullName) {
+  return FolderOf(fullName) + ".kvx-spare-" + NameOf(fullName);
 }
 
-// Writes bytes to a temporary file beside fullName and puts it in fullName's place. The
-// temporary file is created new (never through an existing name), and whatever entry
-// held the name, a symbolic link included, is replaced, never followed.
-void WriteReplacing(const std::string& fullName, const std::string& bytes, bool durable) {
+// A spare fit to keep: a plain file with no other name, which nothing else can see change.
+bool FitSpare(const struct stat& st) {
+  return S_ISREG(st.st_mode) && st.st_nlink == 1;
+}
+
+// The spare of a file opened to be written over, locked against another process writing
+// the same name (the lock lasts until it is in place), and when longer, cut to the whole
+// pages that `size` bytes fill, so that writing them reads nothing back; -1 when there
+// is none fit to use. It must still be the file under the spare's name once locked. A
+// named pipe or a socket under that name fails to open without waiting; what is not fit
+// is removed by name (a linked file's other names stay); a spare in use is left alone.
+int OpenSpare(const std::string& spare, std::size_t size) {
+  const int fd = ::open(spare.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    if (errno == ELOOP || errno == ENXIO) ::unlink(spare.c_str());
+    return -1;
+  }
+  struct stat st {
+  }, named{};
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &st) != 0 ||
+      ::lstat(spare.c_str(), &named) != 0 || named.st_ino != st.st_ino ||
+      named.st_dev != st.st_dev) {
+    ::close(fd);
+    return -1;
+  }
+  // A longer spare is cut; a shorter one is written over and on.
+  constexpr std::size_t kPage = 4096;
+  const off_t cut = static_cast<off_t>(size >= kPage ? size & ~(kPage - 1) : size);
+  if (!FitSpare(st) || (st.st_size > static_cast<off_t>(size) && ::ftruncate(fd, cut) != 0)) {
+    if (!FitSpare(st)) ::unlink(spare.c_str());
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// What the exchange put under the name `aside`, the entry that held the file's name: kept as
+// the file's spare when fit (spare not empty), else removed. A folder is put back and
+// refused. 0, or the errno value of the failure.
+int SetAside(const std::string& aside, const std::string& fullName, const std::string& spare) {
+  struct stat st {};
+  if (::lstat(aside.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::renameat2(AT_FDCWD, aside.c_str(), AT_FDCWD, fullName.c_str(), RENAME_EXCHANGE);
+    return EISDIR;
+  }
+  if (aside == spare && FitSpare(st)) return 0;
+  if (aside != spare && !spare.empty() && FitSpare(st) &&
+      ::renameat2(AT_FDCWD, aside.c_str(), AT_FDCWD, spare.c_str(), RENAME_NOREPLACE) == 0) {
+    NoteChange(spare, true);
+    return 0;
+  }
+  if (::unlink(aside.c_str()) == 0 || errno == ENOENT) {
+    if (aside == spare) NoteChange(spare, false);
+    return 0;
+  }
+  const int e = errno;
+  ::renameat2(AT_FDCWD, aside.c_str(), AT_FDCWD, fullName.c_str(), RENAME_EXCHANGE);
+  return e;
+}
+
+// Puts the written file `written` in the place of fullName. The two entries are exchanged
+// when fullName exists, and the old one is set aside: a reader sees the old page or the
+// new one, and the file system is not made to write the new file's data out at once, as
+// renaming over an existing file does on some (ext4 does, to protect replaced files).
+int PutInPlace(const std::string& written, const std::string& fullName, const std::string& spare) {
+  if (::renameat2(AT_FDCWD, written.c_str(), AT_FDCWD, fullName.c_str(), RENAME_EXCHANGE) == 0)
+    return SetAside(written, fullName, spare);
+  // Nothing to exchange with, or a file system that cannot exchange.
+  if (std::rename(written.c_str(), fullName.c_str()) != 0) return errno;
+  if (written == spare) NoteChange(spare, false);
+  return 0;
+}
+
+// Writes the pieces to a file beside fullName and puts it in fullName's place: the file's
+// spare when it has one fit to use, else a temporary file created new (never through an
+// existing name). Whatever entry held the name, a symbolic link included, is replaced,
+// never followed. A durable write (a data set) goes to the disk before it is put in place
+// and keeps no spare.
+void WriteReplacing(const std::string& fullName, const std::vector<std::string_view>& pieces,
+                    bool durable) {
   const std::optional<WriteFault> failing = FaultFor(fullName);
   if (failing && !failing->afterBytes)
     Raise(ErrnoToError(failing->error), "Unable to write file: " + fullName);
   const std::vector<fs::path> variants = CaseVariants(fullName);
-  std::string temp;
-  const int fd = CreateTemporary(fullName, temp);
+  std::size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  const std::string spare = durable ? std::string() : SpareName(fullName);
+  std::string written = spare;
+  int fd = durable ? -1 : OpenSpare(spare, size);
+  const bool reused = fd >= 0;
+  if (!reused) fd = CreateTemporary(fullName, written);
   if (fd < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
-  int error = WriteAll(fd, bytes, failing);
+  int error = WriteAll(fd, pieces, failing);
   if (!error && durable && ::fsync(fd) != 0) error = errno;
-  if (::close(fd) != 0 && !error) error = errno;
-  if (!error) error = PutInPlace(temp, fullName);
+  // Closing reports a failed write on some file systems; a spare stays locked meanwhile
+  // through a second descriptor.
+  const int held = reused ? ::dup(fd) : -1;
+  if (!reused || held >= 0) {
+    if (::close(fd) != 0 && !error) error = errno;
+    fd = -1;
+  }
+  if (!error) error = PutInPlace(written, fullName, spare);
+  if (fd >= 0) ::close(fd);
+  if (held >= 0) ::close(held);
   if (error) {
-    ::unlink(temp.c_str());
+    if (!reused) ::unlink(written.c_str());
     Raise(ErrnoToError(error), "Unable to write file: " + fullName);
   }
   NoteChange(fullName, true);
@@ -405,11 +494,15 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 void WriteFileAtomic(const std::string& fullName, const std::string& bytes) {
-  WriteReplacing(fullName, bytes, true);
+  WriteReplacing(fullName, {bytes}, true);
 }
 
 void WriteFile(const std::string& fullName, const std::string& bytes) {
-  WriteReplacing(fullName, bytes, false);
+  WriteReplacing(fullName, {bytes}, false);
+}
+
+void WriteFile(const std::string& fullName, const std::vector<std::string_view>& pieces) {
+  WriteReplacing(fullName, pieces, false);
 }
 
 void DeleteIfExists(const std::string& fullName) {
@@ -433,18 +526,22 @@ void RenameFile(const std::string& from, const std::string& to) {
   if (source != to) RemoveCaseVariants(to);
 }
 
-void WriteNewFile(const std::string& fullName, const std::string& bytes) {
+void WriteNewFile(const std::string& fullName, const std::vector<std::string_view>& pieces) {
   const std::optional<WriteFault> failing = FaultFor(fullName);
   if (failing && !failing->afterBytes)
     Raise(ErrnoToError(failing->error), "Unable to write file: " + fullName);
   const int fd = ::open(fullName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
   if (fd < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
-  int error = WriteAll(fd, bytes, failing);
+  int error = WriteAll(fd, pieces, failing);
   if (::close(fd) != 0 && !error) error = errno;
   if (error) {
     ::unlink(fullName.c_str());
     Raise(ErrnoToError(error), "Unable to write file: " + fullName);
   }
+}
+
+void WriteNewFile(const std::string& fullName, const std::string& bytes) {
+  WriteNewFile(fullName, std::vector<std::string_view>{bytes});
 }
 
 void LinkOrCopyFile(const std::string& from, const std::string& to) {

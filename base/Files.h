@@ -7,14 +7,16 @@
 //
 // Only regular files are read: a named pipe, a socket or a device in the folder counts as
 // missing, and is found out without opening it, so it can never hold the program up.
-// Every write goes to a temporary file in the target's folder that is then renamed over
-// the target: a reader sees the whole old file or the whole new one, and a symbolic link
-// in the target's place is replaced, never followed out of the folder.
+// Every write goes to another file in the target's folder (a new temporary one, or the
+// copy the last write replaced) that then takes the target's name: a reader sees the whole
+// old file or the whole new one, and a symbolic link in the target's place is replaced,
+// never followed out of the folder.
 
 #include <cstddef>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Text.h"
@@ -70,13 +72,17 @@ std::string JoinLines(const std::vector<std::string>& lines);
 void WriteFileAtomic(const std::string& fullName, const std::string& bytes);
 
 // The same without waiting for the disk: pages and work files, which a build makes again.
-// A kill or a full disk still leaves the whole old file.
+// A kill or a full disk still leaves the whole old file. The file replaced is kept hidden
+// beside it (".kvx-spare-" and the name), and the next write of the name writes over it.
 void WriteFile(const std::string& fullName, const std::string& bytes);
+// The same for a file made of pieces, written one after another.
+void WriteFile(const std::string& fullName, const std::vector<std::string_view>& pieces);
 
 // Writes a file that must not exist yet, straight under its name: for a folder made by
 // MakeWorkFolder, which nothing else writes and no reader opens before it is in place, so
 // no temporary name and no other letter case is needed. Raises on failure, leaving no file.
 void WriteNewFile(const std::string& fullName, const std::string& bytes);
+void WriteNewFile(const std::string& fullName, const std::vector<std::string_view>& pieces);
 
 // Makes `to` (which must not exist) a hard link to `from`, so both are one copy on the
 // disk; where the file system refuses, writes a copy as WriteNewFile does.

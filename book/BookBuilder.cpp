@@ -26,7 +26,8 @@ std::vector<std::string> TemplatePageNames() {
 namespace {
 
 // Makes every page of the edition in build order from sources, after begin(name) for each,
-// handing each to put(name, page); a generic edition's appendix A is the ready page NoStart.htm,
+// handing each to put(name, page), which may swap the page's buffer for another; a generic
+// edition's appendix A is the ready page NoStart.htm,
 // handed to putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds
 // the page being made, for the report of an error that escapes. True when every page was made
 // cleanly; each directive error shown adds one to directiveMessages.
@@ -65,6 +66,9 @@ bool CreateBook(App& app) {
     app.hooks.interview(app, 2);
     return false;
   }
+  // The reader's pages are made on a second thread from each page as it is written; it
+  // starts on the topic index while the templates are read.
+  ReaderPagesWriter reader(FactsOf(app), s.PathSpec);
   // Every template and the state file are read once, before anything is written.
   const BookSources sources = LoadBookSources(s.PathSpec, {p.StateCode});
   const StateSource* state = sources.State(p.StateCode);
@@ -78,19 +82,17 @@ bool CreateBook(App& app) {
   std::string name;
   KvxError error;
   try {
-    // The reader's pages are made on a second thread from each page as it is written.
-    ReaderPagesWriter reader(FactsOf(app), s.PathSpec);
     reader.Add("statchap.htm", state->text);
     allBuilt = MakePages(
         app, sources, state->chapter, true, directiveMessages, name,
         [&](const std::string& page) {
           if (page == "chap07") QuickMessage(app, "...One moment, please...");
         },
-        [&](const std::string& file, const std::string& page) {
-          // Written to a temporary file put in the page's place: a reader, or a build
-          // that fails here, sees the whole old page or the whole new one.
+        [&](const std::string& file, std::string& page) {
+          // Written to another file put in the page's place: a reader, or a build that
+          // fails here, sees the whole old page or the whole new one.
           WriteFile(app.Path(file), page);
-          reader.Add(file, page);
+          page = reader.Add(file, std::move(page));
         },
         [&] { CopyFile(app.Path("NoStart.htm"), app.Path("appendA.htm")); });
     name = kTopicsPage;
@@ -149,6 +151,14 @@ std::string SharedStateChapterName(const std::string& stateCode) {
   return "statchap-" + stateCode + ".htm";
 }
 
+namespace {
+
+std::shared_ptr<const IndexedPage> Indexed(const std::string& page, std::string_view html) {
+  return std::make_shared<const IndexedPage>(IndexPage(ReadPageText(page, html)));
+}
+
+}  // namespace
+
 SharedFiles PutSharedFiles(const BookSources& sources, const std::string& folder) {
   SharedFiles shared{folder, {}};
   std::vector<std::string> names = BookPictureNames();
@@ -163,17 +173,17 @@ SharedFiles PutSharedFiles(const BookSources& sources, const std::string& folder
     const std::string bytes = ReadFileBytes(sources.folder + name);
     WriteNewFile(folder + name, bytes);
     if (name == "NoStart.htm") {
-      shared.text[name] = ReadPageText("appendA.htm", bytes);
+      shared.text[name] = Indexed("appendA.htm", bytes);
     } else {
       shared.linked.push_back(name);
       if (std::find(order.begin(), order.end(), name) != order.end())
-        shared.text[name] = ReadPageText(name, bytes);
+        shared.text[name] = Indexed(name, bytes);
     }
   }
   for (const auto& [code, state] : sources.states) {
     if (state.error.number != 0) continue;
     WriteNewFile(folder + SharedStateChapterName(code), state.text);
-    shared.text[SharedStateChapterName(code)] = ReadPageText("statchap.htm", state.text);
+    shared.text[SharedStateChapterName(code)] = Indexed("statchap.htm", state.text);
   }
   return shared;
 }

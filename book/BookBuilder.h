@@ -3,14 +3,14 @@
 // customised for the company or generic; and switches between the two editions.
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
-
-#include "book/PageText.h"
 
 namespace kvx {
 
 struct App;
+struct IndexedPage;
 
 // The pages MakeFiles builds, in build order (appendA is copied in generic builds).
 std::vector<std::string> TemplatePageNames();
@@ -29,9 +29,9 @@ struct BookSources;
 struct SharedFiles {
   std::string folder;               // ending in "/"
   std::vector<std::string> linked;  // the pictures and ready pages every edition links to
-  // The words of the shared pages for the search index, read once: by the shared file's
-  // name, each read as the page it is in an edition (statchap-TX.htm as statchap.htm).
-  std::map<std::string, PageText> text;
+  // The shared pages in the search index, read once: by the shared file's name, each read
+  // as the page it is in an edition (statchap-TX.htm as statchap.htm).
+  std::map<std::string, std::shared_ptr<const IndexedPage>> text;
 };
 // Writes the shared folder (new, ending in "/"); raises when a file cannot be written.
 SharedFiles PutSharedFiles(const BookSources& sources, const std::string& folder);

@@ -138,40 +138,64 @@ std::vector<std::string> ReadingOrder() {
   return pages;
 }
 
-std::string SearchIndexText(const std::vector<std::pair<std::string, PageText>>& pages) {
-  std::string out =
+IndexedPage IndexPage(const PageText& text) {
+  IndexedPage indexed;
+  AppendJsString(indexed.title, text.title);
+  std::size_t size = 0;
+  for (const SearchSection& s : text.sections)
+    size += s.href.size() + s.title.size() + s.text.size() + 12;
+  indexed.rows.reserve(size + size / 32);  // a few escapes
+  for (const SearchSection& s : text.sections) {
+    indexed.rows += ",\n[";
+    AppendJsString(indexed.rows, ReplaceAll(s.href, " ", "%20"));
+    indexed.rows += ", ";
+    AppendJsString(indexed.rows, s.title);
+    indexed.rows += ", ";
+    AppendJsString(indexed.rows, s.text);
+    indexed.rows += ']';
+  }
+  return indexed;
+}
+
+namespace {
+
+// searchdb.js for the pages in order, as pieces written one after another: the head
+// (made into `head`, which must outlive the pieces), each page's rows, and the end.
+std::vector<std::string_view> SearchIndexPieces(
+    const std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>>& pages,
+    std::string& head) {
+  head =
       "// The search index of this edition of the book, written by the build for search.js.\n"
       "var KVX_SEARCH_INDEX = {\n\"pages\": {";
-  std::size_t size = out.size() + 16;
-  for (const auto& [page, text] : pages) {
-    size += page.size() + text.title.size() + 8;
-    for (const SearchSection& s : text.sections)
-      size += s.href.size() + s.title.size() + s.text.size() + 12;
-  }
-  out.reserve(size + size / 32);  // a few escapes
   bool first = true;
-  for (const auto& [page, text] : pages) {
-    out += first ? "\n" : ",\n";
+  for (const auto& [page, indexed] : pages) {
+    head += first ? "\n" : ",\n";
     first = false;
-    AppendJsString(out, page);
-    out += ": ";
-    AppendJsString(out, text.title);
+    AppendJsString(head, page);
+    head += ": ";
+    head += indexed->title;
   }
-  out += "\n},\n\"sections\": [";
+  head += "\n},\n\"sections\": [";
+  std::vector<std::string_view> pieces{head};
   first = true;
-  for (const auto& [page, text] : pages) {
-    for (const SearchSection& s : text.sections) {
-      out += first ? "\n[" : ",\n[";
-      first = false;
-      AppendJsString(out, ReplaceAll(s.href, " ", "%20"));
-      out += ", ";
-      AppendJsString(out, s.title);
-      out += ", ";
-      AppendJsString(out, s.text);
-      out += ']';
-    }
+  for (const auto& [page, indexed] : pages) {
+    if (indexed->rows.empty()) continue;
+    // The list's first row has no comma before it.
+    pieces.push_back(std::string_view(indexed->rows).substr(first ? 1 : 0));
+    first = false;
   }
-  out += "\n]};\n";
+  pieces.push_back("\n]};\n");
+  return pieces;
+}
+
+}  // namespace
+
+std::string SearchIndexText(const std::vector<std::pair<std::string, PageText>>& pages) {
+  std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>> indexed;
+  for (const auto& [page, text] : pages)
+    indexed.emplace_back(page, std::make_shared<const IndexedPage>(IndexPage(text)));
+  std::string head, out;
+  for (std::string_view piece : SearchIndexPieces(indexed, head)) out += piece;
   return out;
 }
 
@@ -303,16 +327,16 @@ std::string SearchPageText(const std::string& heading) {
 }
 
 void EditionText::Add(const std::string& page, std::string_view html) {
-  pages_[page] = ReadPageText(page, html);
+  pages_[page] = std::make_shared<const IndexedPage>(IndexPage(ReadPageText(page, html)));
 }
 
-void EditionText::Add(const std::string& page, PageText text) {
-  pages_[page] = std::move(text);
+void EditionText::Add(const std::string& page, std::shared_ptr<const IndexedPage> indexed) {
+  pages_[page] = std::move(indexed);
 }
 
-std::optional<PageText> EditionText::Take(const std::string& page) {
+std::shared_ptr<const IndexedPage> EditionText::Take(const std::string& page) {
   const auto found = pages_.find(page);
-  if (found == pages_.end()) return std::nullopt;
+  if (found == pages_.end()) return nullptr;
   return std::move(found->second);
 }
 
@@ -324,20 +348,26 @@ EditionFacts FactsOf(const App& app) {
 void WriteReaderPages(const EditionFacts& facts, const std::string& folder, EditionText known,
                       bool newFolder) {
   // A new folder holds no page to replace: each file is written straight to its name.
-  const auto write = newFolder ? WriteNewFile : WriteFile;
-  write(folder + kTopicsPage, TopicsHead(facts.heading) + CurrentTopicEntries(facts));
-  write(folder + kSearchPage, SearchPageText(facts.heading));
-  std::vector<std::pair<std::string, PageText>> pages;
+  const auto write = [newFolder](const std::string& fullName,
+                                 const std::vector<std::string_view>& pieces) {
+    if (newFolder) return WriteNewFile(fullName, pieces);
+    WriteFile(fullName, pieces);
+  };
+  write(folder + kTopicsPage, {TopicsHead(facts.heading), CurrentTopicEntries(facts)});
+  write(folder + kSearchPage, {SearchPageText(facts.heading)});
+  std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>> pages;
   for (const std::string& page : ReadingOrder()) {
     // The contents repeat the headings of every page: a search finds the sections.
     if (page == "contents.htm") continue;
-    if (std::optional<PageText> text = known.Take(page)) {
-      pages.emplace_back(page, std::move(*text));
+    if (std::shared_ptr<const IndexedPage> indexed = known.Take(page)) {
+      pages.emplace_back(page, std::move(indexed));
     } else if (Exist(folder + page)) {
-      pages.emplace_back(page, ReadPageText(page, ReadFileBytes(Resolve(folder + page))));
+      pages.emplace_back(page, std::make_shared<const IndexedPage>(IndexPage(
+                                   ReadPageText(page, ReadFileBytes(Resolve(folder + page))))));
     }
   }
-  write(folder + kSearchIndex, SearchIndexText(pages));
+  std::string head;
+  write(folder + kSearchIndex, SearchIndexPieces(pages, head));
 }
 
 ReaderPagesWriter::ReaderPagesWriter(EditionFacts facts, std::string folder)
@@ -354,11 +384,21 @@ ReaderPagesWriter::~ReaderPagesWriter() {
 }
 
 void ReaderPagesWriter::Add(const std::string& page, std::string_view html) {
+  Add(page, std::string(html));
+}
+
+std::string ReaderPagesWriter::Add(const std::string& page, std::string&& html) {
+  std::string buffer;
   {
     const std::lock_guard<std::mutex> hold(lock_);
-    queue_.emplace_back(page, std::string(html));
+    queue_.emplace_back(page, std::move(html));
+    if (!read_.empty()) {
+      buffer = std::move(read_.back());
+      read_.pop_back();
+    }
   }
   changed_.notify_one();
+  return buffer;
 }
 
 void ReaderPagesWriter::Finish() {
@@ -373,16 +413,21 @@ void ReaderPagesWriter::Finish() {
 
 void ReaderPagesWriter::Run() {
   try {
+    // Made while the build reads its templates, not after its last page.
+    CurrentTopicEntries(facts_);
     EditionText text;
     for (;;) {
       std::unique_lock<std::mutex> hold(lock_);
       changed_.wait(hold, [this] { return !queue_.empty() || end_ != End::None; });
       if (end_ == End::Abandon) return;
       if (queue_.empty()) break;  // every page handed over is read
-      const std::pair<std::string, std::string> page = std::move(queue_.front());
+      std::pair<std::string, std::string> page = std::move(queue_.front());
       queue_.pop_front();
       hold.unlock();
       text.Add(page.first, page.second);
+      page.second.clear();
+      hold.lock();
+      read_.push_back(std::move(page.second));
     }
     WriteReaderPages(facts_, folder_, std::move(text));
   } catch (...) {

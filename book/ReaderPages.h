@@ -9,6 +9,7 @@
 #include <deque>
 #include <exception>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -30,17 +31,27 @@ inline constexpr const char* kSearchIndex = "searchdb.js";
 // The pages of the book in reading order, the order of the bar's Previous and Next.
 std::vector<std::string> ReadingOrder();
 
-// The words of an edition's pages for its search index, by file name, gathered as a build
-// makes the pages (in any order) or taken from what was read once for many editions.
+// One page of the search index as searchdb.js holds it, made as soon as the page is read so
+// that its words need not be kept: its title and its sections as the index writes them
+// (JavaScript string literals), each section a row of the index's list after ",\n".
+struct IndexedPage {
+  std::string title;
+  std::string rows;
+};
+IndexedPage IndexPage(const PageText& text);
+
+// The pages of an edition's search index, by file name, gathered as a build makes the pages
+// (in any order) or taken from what was read once for many editions.
 class EditionText {
  public:
   void Add(const std::string& page, std::string_view html);
-  void Add(const std::string& page, PageText text);
-  // Moves the page's words out; nothing when the page was not added.
-  std::optional<PageText> Take(const std::string& page);
+  // A page indexed once and shared, not copied, by many editions.
+  void Add(const std::string& page, std::shared_ptr<const IndexedPage> indexed);
+  // Moves the page out; nullptr when the page was not added.
+  std::shared_ptr<const IndexedPage> Take(const std::string& page);
 
  private:
-  std::map<std::string, PageText> pages_;
+  std::map<std::string, std::shared_ptr<const IndexedPage>> pages_;
 };
 
 // The text of searchdb.js for the pages, as pairs of file name and what it holds. ASCII
@@ -90,6 +101,9 @@ class ReaderPagesWriter {
   ReaderPagesWriter& operator=(const ReaderPagesWriter&) = delete;
 
   void Add(const std::string& page, std::string_view html);
+  // Takes the page's text, and gives back the emptied buffer of a page already read (or
+  // none), for the build to make its next page in without new memory.
+  std::string Add(const std::string& page, std::string&& html);
   // Writes the reader's pages once every page is read; raises what writing them raised.
   void Finish();
 
@@ -102,6 +116,7 @@ class ReaderPagesWriter {
   std::mutex lock_;
   std::condition_variable changed_;
   std::deque<std::pair<std::string, std::string>> queue_;
+  std::vector<std::string> read_;  // the buffers of pages read, emptied, for Add to give back
   End end_ = End::None;
   std::exception_ptr error_;
   std::thread thread_;  // last, so that it starts once the rest is made

@@ -5,6 +5,11 @@
 #include <fstream>
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "core/Messages.h"
@@ -270,7 +275,81 @@ TEST(Files, AWriteTakesTheOldPagesPlaceAndNeverAFolders) {
   EXPECT_EQ(kErrPermissionDenied, ErrorOf([&] { WriteFile(dir + "chap01.htm", "page"); }));
   EXPECT_TRUE(fs::is_directory(dir + "chap01.htm"));
   EXPECT_TRUE(fs::exists(dir + "chap01.htm/keep"));
-  EXPECT_EQ((std::vector<std::string>{"chap01.htm", "empty.htm", "page.htm"}), Entries(dir));
+  EXPECT_EQ(
+      (std::vector<std::string>{".kvx-spare-page.htm", "chap01.htm", "empty.htm", "page.htm"}),
+      Entries(dir));
+}
+
+ino_t InodeOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(0, ::lstat(path.c_str(), &st)) << path;
+  return st.st_ino;
+}
+
+TEST(Files, ARewriteWritesOverTheCopyItReplacedLastAndNothingElse) {
+  TempFolder folder, outside;
+  const std::string dir = folder.path(), page = dir + "chap01.htm",
+                    spare = dir + ".kvx-spare-chap01.htm";
+  WriteFile(page, std::string(10000, 'a'));
+  const ino_t first = InodeOf(page);
+  WriteFile(page, std::string(9000, 'b'));
+  EXPECT_EQ(first, InodeOf(spare));  // the replaced copy is kept hidden
+  EXPECT_EQ(std::string(10000, 'a'), ReadFileBytes(spare));
+  // The next write goes into that copy, cut or grown to the new length, and takes its place.
+  for (const int n : {5000, 100, 0, 12289}) {
+    const auto length = static_cast<std::size_t>(n);
+    const ino_t into = InodeOf(spare), replaced = InodeOf(page);
+    WriteFile(page, std::string(length, 'c'));
+    EXPECT_EQ(std::string(length, 'c'), ReadFileBytes(page)) << length;
+    EXPECT_EQ(into, InodeOf(page));
+    EXPECT_EQ(replaced, InodeOf(spare));
+  }
+  WriteFile(page, {std::string_view("in "), std::string_view(""), std::string_view("pieces")});
+  EXPECT_EQ("in pieces", ReadFileBytes(page));
+
+  // A spare that is another file's name too, or a link, is never written through.
+  fs::remove(spare);
+  WriteFile(outside.path() + "linked", "keep linked");
+  fs::create_hard_link(outside.path() + "linked", spare);
+  WriteFile(page, "after a linked spare");
+  fs::remove(spare);
+  WriteFile(outside.path() + "pointed", "keep pointed");
+  fs::create_symlink(outside.path() + "pointed", spare);
+  WriteFile(page, "after a spare that is a link");
+  EXPECT_EQ("keep linked", ReadFileBytes(outside.path() + "linked"));
+  EXPECT_EQ("keep pointed", ReadFileBytes(outside.path() + "pointed"));
+  EXPECT_EQ("after a spare that is a link", ReadFileBytes(page));
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(spare)));
+
+  // Another process writing the same name holds the spare: this write makes a file of its own.
+  {
+    const int held = ::open(spare.c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(0, ::flock(held, LOCK_EX));
+    const std::string before = ReadFileBytes(spare);
+    WriteFile(page, "while the spare is held");
+    EXPECT_EQ(before, ReadFileBytes(spare));
+    EXPECT_EQ("while the spare is held", ReadFileBytes(page));
+    ::close(held);
+  }
+  // A write that fails leaves the page as it was, whatever it did to the spare.
+  {
+    FailingWrites full("chap01", test::DiskFullAfter{3});
+    EXPECT_EQ(kErrDiskFull, ErrorOf([&] { WriteFile(page, "not to be seen"); }));
+  }
+  EXPECT_EQ("while the spare is held", ReadFileBytes(page));
+  // A folder in the page's place is refused with a spare as without one.
+  fs::rename(page, dir + "moved.htm");
+  fs::create_directory(page);
+  EXPECT_EQ(kErrPermissionDenied, ErrorOf([&] { WriteFile(page, "page"); }));
+  EXPECT_TRUE(fs::is_directory(page));
+  EXPECT_TRUE(fs::is_regular_file(spare));
+  // Data sets go to the disk through a new file each time and keep no spare.
+  WriteFileAtomic(dir + "ACME.KVX", "one");
+  WriteFileAtomic(dir + "ACME.KVX", "two");
+  EXPECT_EQ(
+      (std::vector<std::string>{".kvx-spare-chap01.htm", "ACME.KVX", "chap01.htm", "moved.htm"}),
+      Entries(dir));
 }
 
 TEST(Files, NewFilesLinksAndFoldersPutInPlace) {

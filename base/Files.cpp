@@ -108,8 +108,8 @@ const FolderListing* CurrentListing(const std::string& folder) {
 }
 
 // Other entries of the folder whose name equals name ignoring case, but not exactly.
-std::vector<fs::path> CaseVariants(const std::string& fullName) {
-  std::vector<fs::path> found;
+std::vector<std::string> CaseVariants(const std::string& fullName) {
+  std::vector<std::string> found;
   const std::string folder = ListedFolder(fullName);
   const std::string name = NameOf(fullName);
   std::lock_guard<std::mutex> lock(listingLock);
@@ -134,14 +134,14 @@ void NoteChange(const std::string& fullName, bool present) {
   if (!StampOf(folder, it->second.stamp)) listings.erase(it);
 }
 
-void RemoveVariants(const std::vector<fs::path>& variants) {
-  for (const fs::path& p : variants) {
+void RemoveVariants(const std::vector<std::string>& variants) {
+  for (const std::string& p : variants) {
     std::error_code ec;
     // The link itself goes, as the file it stands for would; what it points to stays.
     const fs::file_status st = fs::symlink_status(p, ec);
     if (fs::is_regular_file(st) || fs::is_symlink(st)) {
       fs::remove(p, ec);
-      NoteChange(p.string(), false);
+      NoteChange(p, false);
     }
   }
 }
@@ -251,12 +251,13 @@ bool FitSpare(const struct stat& st) {
 }
 
 // The spare of a file opened to be written over, locked against another process writing
-// the same name (the lock lasts until it is in place), and when longer, cut to the whole
-// pages that `size` bytes fill, so that writing them reads nothing back; -1 when there
-// is none fit to use. It must still be the file under the spare's name once locked. A
-// named pipe or a socket under that name fails to open without waiting; what is not fit
-// is removed by name (a linked file's other names stay); a spare in use is left alone.
-int OpenSpare(const std::string& spare, std::size_t size) {
+// the same name (the lock lasts until it is in place), and when longer than the `size`
+// bytes to be written, cut to the whole pages they fill, so that writing them reads
+// nothing back; its length goes to `length`; -1 when there is none fit to use. It must still be the
+// file under the spare's name once locked. A named pipe or a socket under that name fails to open
+// without waiting; what is not fit is removed by name (a linked file's other names stay); a spare
+// in use is left alone.
+int OpenSpare(const std::string& spare, std::optional<std::size_t> size, off_t& length) {
   const int fd = ::open(spare.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) {
     if (errno == ELOOP || errno == ENXIO) ::unlink(spare.c_str());
@@ -270,13 +271,21 @@ int OpenSpare(const std::string& spare, std::size_t size) {
     ::close(fd);
     return -1;
   }
-  // A longer spare is cut; a shorter one is written over and on.
-  constexpr std::size_t kPage = 4096;
-  const off_t cut = static_cast<off_t>(size >= kPage ? size & ~(kPage - 1) : size);
-  if (!FitSpare(st) || (st.st_size > static_cast<off_t>(size) && ::ftruncate(fd, cut) != 0)) {
-    if (!FitSpare(st)) ::unlink(spare.c_str());
+  if (!FitSpare(st)) {
+    ::unlink(spare.c_str());
     ::close(fd);
     return -1;
+  }
+  // A longer spare is cut; a shorter one is written over and on. Of a spare written before
+  // its length is known, what the new bytes do not cover is cut when it is put in place.
+  length = st.st_size;
+  constexpr std::size_t kPage = 4096;
+  if (size && st.st_size > static_cast<off_t>(*size)) {
+    length = static_cast<off_t>(*size >= kPage ? *size & ~(kPage - 1) : *size);
+    if (::ftruncate(fd, length) != 0) {
+      ::close(fd);
+      return -1;
+    }
   }
   return fd;
 }
@@ -318,46 +327,80 @@ int PutInPlace(const std::string& written, const std::string& fullName, const st
   return 0;
 }
 
-// Writes the pieces to a file beside fullName and puts it in fullName's place: the file's
-// spare when it has one fit to use, else a temporary file created new (never through an
-// existing name). Whatever entry held the name, a symbolic link included, is replaced,
-// never followed. A durable write (a data set) goes to the disk before it is put in place
-// and keeps no spare.
 void WriteReplacing(const std::string& fullName, const std::vector<std::string_view>& pieces,
                     bool durable) {
-  const std::optional<WriteFault> failing = FaultFor(fullName);
-  if (failing && !failing->afterBytes)
-    Raise(ErrnoToError(failing->error), "Unable to write file: " + fullName);
-  const std::vector<fs::path> variants = CaseVariants(fullName);
   std::size_t size = 0;
   for (std::string_view piece : pieces) size += piece.size();
-  const std::string spare = durable ? std::string() : SpareName(fullName);
-  std::string written = spare;
-  int fd = durable ? -1 : OpenSpare(spare, size);
-  const bool reused = fd >= 0;
-  if (!reused) fd = CreateTemporary(fullName, written);
-  if (fd < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
-  int error = WriteAll(fd, pieces, failing);
-  if (!error && durable && ::fsync(fd) != 0) error = errno;
-  // Closing reports a failed write on some file systems; a spare stays locked meanwhile
-  // through a second descriptor.
-  const int held = reused ? ::dup(fd) : -1;
-  if (!reused || held >= 0) {
-    if (::close(fd) != 0 && !error) error = errno;
-    fd = -1;
-  }
-  if (!error) error = PutInPlace(written, fullName, spare);
-  if (fd >= 0) ::close(fd);
-  if (held >= 0) ::close(held);
-  if (error) {
-    if (!reused) ::unlink(written.c_str());
-    Raise(ErrnoToError(error), "Unable to write file: " + fullName);
-  }
-  NoteChange(fullName, true);
-  RemoveVariants(variants);
+  ReplacingFile file(fullName, durable, size);
+  for (std::string_view piece : pieces) file.Append(piece);
+  file.PutInPlace();
 }
 
 }  // namespace
+
+ReplacingFile::ReplacingFile(const std::string& fullName, bool durable,
+                             std::optional<std::size_t> size)
+    : fullName_(fullName), durable_(durable) {
+  const std::optional<WriteFault> failing = FaultFor(fullName);
+  if (failing && !failing->afterBytes)
+    Raise(ErrnoToError(failing->error), "Unable to write file: " + fullName);
+  if (failing) failAfter_ = failing->afterBytes, failError_ = failing->error;
+  variants_ = CaseVariants(fullName);
+  spare_ = durable ? std::string() : SpareName(fullName);
+  written_ = spare_;
+  fd_ = durable ? -1 : OpenSpare(spare_, size, length_);
+  reused_ = fd_ >= 0;
+  if (!reused_) fd_ = CreateTemporary(fullName, written_);
+  if (fd_ < 0) Raise(ErrnoToError(errno), "Unable to write file: " + fullName);
+}
+
+ReplacingFile::~ReplacingFile() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  // A spare keeps what was written into it until the next write; a temporary file goes.
+  if (!reused_) ::unlink(written_.c_str());
+}
+
+void ReplacingFile::Fail(int error) {
+  ::close(fd_);
+  fd_ = -1;
+  if (!reused_) ::unlink(written_.c_str());
+  Raise(ErrnoToError(error), "Unable to write file: " + fullName_);
+}
+
+void ReplacingFile::Append(std::string_view bytes) {
+  if (fd_ < 0) Raise(kErrPermissionDenied, "Unable to write file: " + fullName_);
+  std::optional<WriteFault> failing;
+  if (failAfter_) failing = WriteFault{{}, *failAfter_ - std::min(*failAfter_, done_), failError_};
+  if (const int error = WriteAll(fd_, {bytes}, failing)) Fail(error);
+  done_ += bytes.size();
+}
+
+void ReplacingFile::PutInPlace() {
+  if (fd_ < 0) Raise(kErrPermissionDenied, "Unable to write file: " + fullName_);
+  int error = 0;
+  if (reused_ && length_ > static_cast<off_t>(done_) &&
+      ::ftruncate(fd_, static_cast<off_t>(done_)) != 0)
+    error = errno;
+  if (!error && durable_ && ::fsync(fd_) != 0) error = errno;
+  // Closing reports a failed write on some file systems; a spare stays locked meanwhile
+  // through a second descriptor.
+  const int held = reused_ ? ::dup(fd_) : -1;
+  if (!reused_ || held >= 0) {
+    if (::close(fd_) != 0 && !error) error = errno;
+    fd_ = -1;
+  }
+  if (!error) error = kvx::PutInPlace(written_, fullName_, spare_);
+  if (fd_ >= 0) ::close(fd_);
+  if (held >= 0) ::close(held);
+  fd_ = -1;
+  if (error) {
+    if (!reused_) ::unlink(written_.c_str());
+    Raise(ErrnoToError(error), "Unable to write file: " + fullName_);
+  }
+  NoteChange(fullName_, true);
+  RemoveVariants(variants_);
+}
 
 std::string FolderOf(const std::string& fullName) {
   const std::size_t slash = fullName.rfind('/');
@@ -381,13 +424,13 @@ std::string Resolve(const std::string& fullName) {
   std::error_code ec;
   if (NameOf(fullName).empty()) return fullName;
   if (fs::exists(fs::symlink_status(fullName, ec))) return fullName;
-  const std::vector<fs::path> variants = CaseVariants(fullName);
+  const std::vector<std::string> variants = CaseVariants(fullName);
   if (variants.empty()) return fullName;
   // The directory order is arbitrary; take the smallest name so the choice is stable.
-  fs::path best = variants.front();
-  for (const fs::path& p : variants)
-    if (p.filename().string() < best.filename().string()) best = p;
-  return best.string();
+  std::string best = variants.front();
+  for (const std::string& p : variants)
+    if (NameOf(p) < NameOf(best)) best = p;
+  return best;
 }
 
 bool Exist(const std::string& fullName) {

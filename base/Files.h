@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/types.h>
+
 #include "base/Text.h"
 
 namespace kvx {
@@ -77,6 +79,34 @@ void WriteFileAtomic(const std::string& fullName, const std::string& bytes);
 void WriteFile(const std::string& fullName, const std::string& bytes);
 // The same for a file made of pieces, written one after another.
 void WriteFile(const std::string& fullName, const std::vector<std::string_view>& pieces);
+
+// A file written piece by piece and put in its name's place whole at the end, as WriteFile
+// (durable: WriteFileAtomic) puts one; until then the old file stays as it is. For a file
+// written while other work goes on. size, when known, is the length it will have. Append
+// and PutInPlace raise as WriteFile; one that is not put in place leaves the old file.
+class ReplacingFile {
+ public:
+  explicit ReplacingFile(const std::string& fullName, bool durable = false,
+                         std::optional<std::size_t> size = std::nullopt);
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  void Append(std::string_view bytes);
+  void PutInPlace();
+
+ private:
+  [[noreturn]] void Fail(int error);
+
+  std::string fullName_, spare_, written_;
+  std::vector<std::string> variants_;  // other letter cases of the name, removed once in place
+  bool durable_ = false, reused_ = false;
+  int fd_ = -1;
+  off_t length_ = 0;  // of the spare written over, before
+  std::size_t done_ = 0;
+  std::optional<std::size_t> failAfter_;  // the test seam's fault, if any
+  int failError_ = 0;
+};
 
 // Writes a file that must not exist yet, straight under its name: for a folder made by
 // MakeWorkFolder, which nothing else writes and no reader opens before it is in place, so

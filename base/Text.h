@@ -15,6 +15,8 @@ bool EqualsIgnoreCase(const std::string& a, const std::string& b);
 
 // Removes leading and trailing spaces (spaces only, not tabs).
 std::string TrimSpaces(const std::string& text);
+// The same as a view of the text.
+std::string_view TrimmedView(std::string_view text);
 
 inline bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -34,6 +36,7 @@ std::size_t Utf8Length(std::string_view text);
 // & < > and " as HTML entities: for values the user typed and for file names put into
 // attributes.
 std::string EscapeHtml(std::string_view text);
+void AppendEscapedHtml(std::string& out, std::string_view text);
 
 // The number text starts with, as the runtime reads one: the given blanks skipped, an
 // optional sign, then digits; 0 when there is none. Empty when it does not fit in 32 bits.

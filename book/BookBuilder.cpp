@@ -25,14 +25,15 @@ std::vector<std::string> TemplatePageNames() {
 
 namespace {
 
-// Makes every page of the edition in build order from sources, after begin(name) for each,
+// Makes every page of the edition in build order from its template (templateOf(name)), after
+// begin(name) for each,
 // handing each to put(name, page), which may swap the page's buffer for another; a generic
 // edition's appendix A is the ready page NoStart.htm,
 // handed to putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds
 // the page being made, for the report of an error that escapes. True when every page was made
 // cleanly; each directive error shown adds one to directiveMessages.
-template <class Begin, class Put, class PutNoStart>
-bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter, bool workFile,
+template <class TemplateOf, class Begin, class Put, class PutNoStart>
+bool MakePages(App& app, TemplateOf templateOf, const ChapterLines& chapter, bool workFile,
                int& directiveMessages, std::string& name, Begin begin, Put put,
                PutNoStart putNoStart) {
   const auto stateChapter = [&chapter]() -> const ChapterLines& { return chapter; };
@@ -48,7 +49,7 @@ bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter
     // OUTPUT.HTM, the work file, is written once, after the last page: writing it for
     // every page would double the build's writes and leave the same file behind.
     const std::string work = workFile && name == "chap17" ? app.Path("OUTPUT.HTM") : "";
-    if (!MakePage(app, sources.templates.at(name), stateChapter, page, work, &directiveMessages))
+    if (!MakePage(app, templateOf(name), stateChapter, page, work, &directiveMessages))
       allBuilt = false;
     put(name + ".htm", page);
   }
@@ -69,9 +70,10 @@ bool CreateBook(App& app) {
   // The reader's pages are made on a second thread from each page as it is written; it
   // starts on the topic index while the templates are read.
   ReaderPagesWriter reader(FactsOf(app), s.PathSpec);
-  // Every template and the state file are read once, before anything is written.
-  const BookSources sources = LoadBookSources(s.PathSpec, {p.StateCode});
-  const StateSource* state = sources.State(p.StateCode);
+  // The state file is read once, before anything is written; each template as its page is
+  // made, so that the memory of one serves the next.
+  const std::optional<StateSource> stateSource = LoadStateSource(s.PathSpec, p.StateCode);
+  const StateSource* state = stateSource ? &*stateSource : nullptr;
   if (WriteStateChapter(app, state, app.Path("statchap.htm")) != 1) {
     QuickMessage(app,
                  "Unable to create state (" + p.StateName + ") chapter.... canceling operation.");
@@ -83,8 +85,14 @@ bool CreateBook(App& app) {
   KvxError error;
   try {
     reader.Add("statchap.htm", state->text);
+    TemplateSource current;
     allBuilt = MakePages(
-        app, sources, state->chapter, true, directiveMessages, name,
+        app,
+        [&](const std::string& page) -> const TemplateSource& {
+          current = ReadTemplate(s.PathSpec + page + ".dat");
+          return current;
+        },
+        state->chapter, true, directiveMessages, name,
         [&](const std::string& page) {
           if (page == "chap07") QuickMessage(app, "...One moment, please...");
         },
@@ -222,7 +230,11 @@ bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& 
     LinkOrCopyFile(shared.folder + SharedStateChapterName(p.StateCode), folder + "statchap.htm");
     addShared(SharedStateChapterName(p.StateCode), "statchap.htm");
     allBuilt = MakePages(
-        app, sources, state->chapter, false, directiveMessages, name, [](const std::string&) {},
+        app,
+        [&](const std::string& page) -> const TemplateSource& {
+          return sources.templates.at(page);
+        },
+        state->chapter, false, directiveMessages, name, [](const std::string&) {},
         [&](const std::string& file, const std::string& page) {
           WriteNewFile(folder + file, page);
           text.Add(file, page);

@@ -54,17 +54,23 @@ BookSources LoadBookSources(const std::string& folder, const std::vector<std::st
   for (const std::string& page : TemplatePageNames())
     sources.templates.emplace(page, ReadTemplate(folder + page + ".dat"));
   for (const std::string& code : stateCodes) {
-    const std::string name = StateFileName(folder, code);
-    if (name.empty() || sources.states.count(code) || !Exist(name)) continue;
-    StateSource& state = sources.states[code];
-    try {
-      state = ReadStateFile(name);
-    } catch (...) {
-      state = StateSource{};
-      state.error = CurrentError();
-    }
+    if (sources.states.count(code)) continue;
+    if (std::optional<StateSource> state = LoadStateSource(folder, code))
+      sources.states.emplace(code, std::move(*state));
   }
   return sources;
+}
+
+std::optional<StateSource> LoadStateSource(const std::string& folder, const std::string& code) {
+  const std::string name = StateFileName(folder, code);
+  if (name.empty() || !Exist(name)) return std::nullopt;
+  try {
+    return ReadStateFile(name);
+  } catch (...) {
+    StateSource state;
+    state.error = CurrentError();
+    return state;
+  }
 }
 
 }  // namespace kvx

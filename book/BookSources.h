@@ -4,6 +4,7 @@
 // so the builds of many editions on several threads share one.
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,10 @@ std::string StateFileName(const std::string& folder, const std::string& code);
 
 // Reads the state file and decodes it into the chapter; raises as ReadFileBytes.
 StateSource ReadStateFile(const std::string& fileName);
+
+// The state's source from folder: nothing when the state has no file, its error when the
+// file cannot be read.
+std::optional<StateSource> LoadStateSource(const std::string& folder, const std::string& code);
 
 // Reads every template of the book from folder, and the files of the given states.
 BookSources LoadBookSources(const std::string& folder, const std::vector<std::string>& stateCodes);

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cctype>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -100,25 +101,28 @@ std::string Bar() {
 }
 
 // The key an entry is sorted by: its letters and digits, capitalised.
-std::string SortKey(const std::string& title) {
+std::string SortKey(std::string_view title) {
   std::string key;
+  key.reserve(title.size());
   for (char c : title)
     if (std::isalnum(static_cast<unsigned char>(c)) || c == ' ') key += c;
-  return UpperAscii(TrimSpaces(key));
+  return UpperAscii(std::string(TrimmedView(key)));
 }
 
 struct Entry {
-  std::string title, address, key;  // key: SortKey(title), for sorting
+  std::string_view title;    // in the tailored row it came from
+  std::string address, key;  // key: SortKey(title), for sorting
   std::vector<Entry> subEntries;
 };
 
-std::string EntryHtml(const Entry& e) {
-  const std::string title = EscapeHtml(e.title);
-  if (e.address.empty()) return title;
-  if (StartsWith(e.address, "http"))
-    return "<a class=\"kvxweb\" href=\"" + HrefOf(e.address) + "\">" + title +
-           "</a> <small>(web site)</small>";
-  return "<a href=\"" + HrefOf(e.address) + "\">" + title + "</a>";
+void AppendEntryHtml(std::string& out, const Entry& e) {
+  if (e.address.empty()) return AppendEscapedHtml(out, e.title);
+  const bool web = StartsWith(e.address, "http");
+  out += web ? "<a class=\"kvxweb\" href=\"" : "<a href=\"";
+  out += HrefOf(e.address);
+  out += "\">";
+  AppendEscapedHtml(out, e.title);
+  out += web ? "</a> <small>(web site)</small>" : "</a>";
 }
 
 std::string EditionHeading(const App& app) {
@@ -159,43 +163,103 @@ IndexedPage IndexPage(const PageText& text) {
 
 namespace {
 
-// searchdb.js for the pages in order, as pieces written one after another: the head
-// (made into `head`, which must outlive the pieces), each page's rows, and the end.
-std::vector<std::string_view> SearchIndexPieces(
-    const std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>>& pages,
-    std::string& head) {
-  head =
-      "// The search index of this edition of the book, written by the build for search.js.\n"
-      "var KVX_SEARCH_INDEX = {\n\"pages\": {";
-  bool first = true;
-  for (const auto& [page, indexed] : pages) {
-    head += first ? "\n" : ",\n";
-    first = false;
-    AppendJsString(head, page);
-    head += ": ";
-    head += indexed->title;
+// searchdb.js put together in the reading order as its pages come, in any order: a page's
+// rows go out once every page before it in that order has gone out, so that most of the
+// file is written while a build still makes pages. The rows come first and the pages'
+// titles after them, once every page is known.
+class SearchIndexAssembly {
+ public:
+  SearchIndexAssembly(std::vector<std::string> order, std::function<void(std::string_view)> out)
+      : order_(std::move(order)), out_(std::move(out)) {
+    out_(
+        "// The search index of this edition of the book, written by the build for search.js.\n"
+        "var KVX_SEARCH_INDEX = {\n\"sections\": [");
   }
-  head += "\n},\n\"sections\": [";
-  std::vector<std::string_view> pieces{head};
-  first = true;
-  for (const auto& [page, indexed] : pages) {
-    if (indexed->rows.empty()) continue;
+
+  // A page outside the order is left out.
+  void Add(const std::string& page, std::shared_ptr<const IndexedPage> indexed) {
+    if (std::find(order_.begin() + static_cast<std::ptrdiff_t>(next_), order_.end(), page) ==
+        order_.end())
+      return;
+    waiting_[page] = std::move(indexed);
+    while (next_ < order_.size()) {
+      const auto found = waiting_.find(order_[next_]);
+      if (found == waiting_.end()) return;
+      Send(found->first, std::move(found->second));
+      waiting_.erase(found);
+      ++next_;
+    }
+  }
+
+  // Ends the index; a page not added is taken from missing(page), or left out (nullptr).
+  void Finish(
+      const std::function<std::shared_ptr<const IndexedPage>(const std::string&)>& missing) {
+    for (; next_ < order_.size(); ++next_) {
+      const auto found = waiting_.find(order_[next_]);
+      std::shared_ptr<const IndexedPage> indexed =
+          found != waiting_.end() ? std::move(found->second) : missing(order_[next_]);
+      if (indexed) Send(order_[next_], std::move(indexed));
+    }
+    titles_ = "\n],\n\"pages\": {";
+    bool first = true;
+    for (const auto& [page, indexed] : sent_) {
+      titles_ += first ? "\n" : ",\n";
+      first = false;
+      AppendJsString(titles_, page);
+      titles_ += ": ";
+      titles_ += indexed->title;
+    }
+    titles_ += "\n}};\n";
+    out_(titles_);
+  }
+
+ private:
+  void Send(const std::string& page, std::shared_ptr<const IndexedPage> indexed) {
     // The list's first row has no comma before it.
-    pieces.push_back(std::string_view(indexed->rows).substr(first ? 1 : 0));
-    first = false;
+    if (!indexed->rows.empty()) {
+      out_(std::string_view(indexed->rows).substr(firstRow_ ? 1 : 0));
+      firstRow_ = false;
+    }
+    sent_.emplace_back(page, std::move(indexed));
   }
-  pieces.push_back("\n]};\n");
-  return pieces;
+
+  std::vector<std::string> order_;
+  std::function<void(std::string_view)> out_;
+  std::size_t next_ = 0;  // in order_, the first page not sent
+  std::map<std::string, std::shared_ptr<const IndexedPage>> waiting_;
+  // Kept while the index lives: what went out may still be in pieces to write.
+  std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>> sent_;
+  std::string titles_;
+  bool firstRow_ = true;
+};
+
+// The pages of the reading order in the search index: all but the contents, which repeat
+// the headings of every page (a search finds the sections).
+std::vector<std::string> IndexedOrder() {
+  std::vector<std::string> order = ReadingOrder();
+  order.erase(std::find(order.begin(), order.end(), "contents.htm"));
+  return order;
+}
+
+// A page of folder that the build did not hand over, read from the folder; nullptr when
+// there is none.
+std::shared_ptr<const IndexedPage> IndexedFromFolder(const std::string& folder,
+                                                     const std::string& page) {
+  if (!Exist(folder + page)) return nullptr;
+  return std::make_shared<const IndexedPage>(
+      IndexPage(ReadPageText(page, ReadFileBytes(Resolve(folder + page)))));
 }
 
 }  // namespace
 
 std::string SearchIndexText(const std::vector<std::pair<std::string, PageText>>& pages) {
-  std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>> indexed;
+  std::vector<std::string> order;
+  for (const auto& [page, text] : pages) order.push_back(page);
+  std::string out;
+  SearchIndexAssembly index(order, [&out](std::string_view bytes) { out += bytes; });
   for (const auto& [page, text] : pages)
-    indexed.emplace_back(page, std::make_shared<const IndexedPage>(IndexPage(text)));
-  std::string head, out;
-  for (std::string_view piece : SearchIndexPieces(indexed, head)) out += piece;
+    index.Add(page, std::make_shared<const IndexedPage>(IndexPage(text)));
+  index.Finish([](const std::string&) { return nullptr; });
   return out;
 }
 
@@ -235,19 +299,21 @@ std::string TopicsHead(const std::string& heading) {
 // topics.htm from its entries on: the same for every edition of a state and kind.
 std::string TopicEntries(const std::vector<std::string>& rows) {
   std::vector<Entry> entries;
+  entries.reserve(rows.size());
   for (const std::string& row : rows) {
     const std::size_t slash = row.find('\\');
-    std::string title = TrimSpaces(row.substr(0, slash));
+    const std::string_view title = TrimmedView(std::string_view(row).substr(0, slash));
     if (title.empty() || StartsWith(title, "----")) continue;  // the list's own caption
     Entry e;
     if (slash != std::string::npos)
-      e.address = TopicTargetToAddress(TrimSpaces(row.substr(slash + 1)));
+      e.address =
+          TopicTargetToAddress(std::string(TrimmedView(std::string_view(row).substr(slash + 1))));
     if (StartsWith(title, "...") && !entries.empty()) {
-      e.title = TrimSpaces(title.substr(3));
+      e.title = TrimmedView(title.substr(3));
       entries.back().subEntries.push_back(std::move(e));
       continue;
     }
-    e.title = std::move(title);
+    e.title = title;
     e.key = SortKey(e.title);
     entries.push_back(std::move(e));
   }
@@ -255,6 +321,7 @@ std::string TopicEntries(const std::vector<std::string>& rows) {
                    [](const Entry& a, const Entry& b) { return a.key < b.key; });
 
   std::string letters, body;
+  body.reserve(rows.size() * 96);
   char letter = 0;
   for (const Entry& e : entries) {
     const std::string& key = e.key;
@@ -270,10 +337,15 @@ std::string TopicEntries(const std::vector<std::string>& rows) {
           std::string(letters.empty() ? "" : " ") + "<a href=\"#" + name + "\">" + group + "</a>";
       body += "<A NAME=\"" + name + "\"></A><H3>" + group + "</H3>\r\n<ul class=\"kvxtopics\">\r\n";
     }
-    body += "<li>" + EntryHtml(e);
+    body += "<li>";
+    AppendEntryHtml(body, e);
     if (!e.subEntries.empty()) {
       body += "\r\n<ul>\r\n";
-      for (const Entry& sub : e.subEntries) body += "<li>" + EntryHtml(sub) + "</li>\r\n";
+      for (const Entry& sub : e.subEntries) {
+        body += "<li>";
+        AppendEntryHtml(body, sub);
+        body += "</li>\r\n";
+      }
       body += "</ul>\r\n";
     }
     body += "</li>\r\n";
@@ -345,42 +417,47 @@ EditionFacts FactsOf(const App& app) {
           app.session.Generic == "Y"};
 }
 
-void WriteReaderPages(const EditionFacts& facts, const std::string& folder, EditionText known,
-                      bool newFolder) {
+namespace {
+
+// WriteReaderPages with the topic index's entries made already.
+void WriteReaderPagesWith(const EditionFacts& facts, const std::string& folder, EditionText known,
+                          bool newFolder, const std::string& topicEntries) {
   // A new folder holds no page to replace: each file is written straight to its name.
   const auto write = [newFolder](const std::string& fullName,
                                  const std::vector<std::string_view>& pieces) {
     if (newFolder) return WriteNewFile(fullName, pieces);
     WriteFile(fullName, pieces);
   };
-  write(folder + kTopicsPage, {TopicsHead(facts.heading), CurrentTopicEntries(facts)});
+  write(folder + kTopicsPage, {TopicsHead(facts.heading), topicEntries});
   write(folder + kSearchPage, {SearchPageText(facts.heading)});
-  std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>> pages;
-  for (const std::string& page : ReadingOrder()) {
-    // The contents repeat the headings of every page: a search finds the sections.
-    if (page == "contents.htm") continue;
-    if (std::shared_ptr<const IndexedPage> indexed = known.Take(page)) {
-      pages.emplace_back(page, std::move(indexed));
-    } else if (Exist(folder + page)) {
-      pages.emplace_back(page, std::make_shared<const IndexedPage>(IndexPage(
-                                   ReadPageText(page, ReadFileBytes(Resolve(folder + page))))));
-    }
-  }
-  std::string head;
-  write(folder + kSearchIndex, SearchIndexPieces(pages, head));
+  const std::vector<std::string> order = IndexedOrder();
+  std::vector<std::string_view> pieces;
+  SearchIndexAssembly index(order, [&pieces](std::string_view bytes) { pieces.push_back(bytes); });
+  for (const std::string& page : order)
+    if (std::shared_ptr<const IndexedPage> indexed = known.Take(page))
+      index.Add(page, std::move(indexed));
+  index.Finish([&folder](const std::string& page) { return IndexedFromFolder(folder, page); });
+  write(folder + kSearchIndex, pieces);
+}
+
+}  // namespace
+
+void WriteReaderPages(const EditionFacts& facts, const std::string& folder, EditionText known,
+                      bool newFolder) {
+  WriteReaderPagesWith(facts, folder, std::move(known), newFolder, CurrentTopicEntries(facts));
 }
 
 ReaderPagesWriter::ReaderPagesWriter(EditionFacts facts, std::string folder)
     : facts_(std::move(facts)), folder_(std::move(folder)), thread_([this] { Run(); }) {}
 
 ReaderPagesWriter::~ReaderPagesWriter() {
-  if (!thread_.joinable()) return;
+  if (!thread_.Joinable()) return;
   {
     const std::lock_guard<std::mutex> hold(lock_);
     end_ = End::Abandon;
   }
   changed_.notify_one();
-  thread_.join();
+  thread_.Join();
 }
 
 void ReaderPagesWriter::Add(const std::string& page, std::string_view html) {
@@ -402,20 +479,26 @@ std::string ReaderPagesWriter::Add(const std::string& page, std::string&& html) 
 }
 
 void ReaderPagesWriter::Finish() {
+  // The topic index is made here, by the build's thread, which would only wait meanwhile:
+  // the reader's thread has pages enough to read until the build's last.
+  const std::string& topicEntries = CurrentTopicEntries(facts_);
   {
     const std::lock_guard<std::mutex> hold(lock_);
+    topicEntries_ = &topicEntries;
     end_ = End::Write;
   }
   changed_.notify_one();
-  thread_.join();
+  thread_.Join();
   if (error_) std::rethrow_exception(error_);
 }
 
 void ReaderPagesWriter::Run() {
   try {
-    // Made while the build reads its templates, not after its last page.
-    CurrentTopicEntries(facts_);
-    EditionText text;
+    // The search index is written as the pages come, into a file put in place at the end;
+    // a build that ends without Finish leaves the old index as it was.
+    ReplacingFile indexFile(folder_ + kSearchIndex);
+    SearchIndexAssembly index(IndexedOrder(),
+                              [&indexFile](std::string_view bytes) { indexFile.Append(bytes); });
     for (;;) {
       std::unique_lock<std::mutex> hold(lock_);
       changed_.wait(hold, [this] { return !queue_.empty() || end_ != End::None; });
@@ -424,12 +507,16 @@ void ReaderPagesWriter::Run() {
       std::pair<std::string, std::string> page = std::move(queue_.front());
       queue_.pop_front();
       hold.unlock();
-      text.Add(page.first, page.second);
+      index.Add(page.first, std::make_shared<const IndexedPage>(
+                                IndexPage(ReadPageText(page.first, page.second))));
       page.second.clear();
       hold.lock();
       read_.push_back(std::move(page.second));
     }
-    WriteReaderPages(facts_, folder_, std::move(text));
+    WriteFile(folder_ + kTopicsPage, {TopicsHead(facts_.heading), *topicEntries_});
+    WriteFile(folder_ + kSearchPage, SearchPageText(facts_.heading));
+    index.Finish([this](const std::string& page) { return IndexedFromFolder(folder_, page); });
+    indexFile.PutInPlace();
   } catch (...) {
     error_ = std::current_exception();  // read by Finish once the thread has ended
   }

@@ -14,9 +14,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
+#include "base/Threads.h"
 #include "book/BookFiles.h"
 #include "book/PageText.h"
 
@@ -118,8 +118,9 @@ class ReaderPagesWriter {
   std::deque<std::pair<std::string, std::string>> queue_;
   std::vector<std::string> read_;  // the buffers of pages read, emptied, for Add to give back
   End end_ = End::None;
+  const std::string* topicEntries_ = nullptr;  // made by Finish, on the build's thread
   std::exception_ptr error_;
-  std::thread thread_;  // last, so that it starts once the rest is made
+  SideThread thread_;  // last, so that it starts once the rest is made
 };
 
 }  // namespace kvx

@@ -27,9 +27,14 @@ const std::vector<std::string>& TopicLines() {
 std::string TailorTopicRow(const std::string& stored, const std::string& stateName,
                            const std::string& stateCode, bool generic) {
   std::string row;
-  for (char c : stored) {
-    if (c == '\\') row.append(kWidening, ' ');
-    row += c;
+  row.reserve(stored.size() + kWidening);
+  for (std::size_t from = 0;;) {
+    const std::size_t slash = stored.find('\\', from);
+    row.append(stored, from, slash == std::string::npos ? std::string::npos : slash - from);
+    if (slash == std::string::npos) break;
+    row.append(kWidening, ' ');
+    row += '\\';
+    from = slash + 1;
   }
   if (row.find('@') == std::string::npos) {
     if (generic && row.find("appendA") != std::string::npos) return {};

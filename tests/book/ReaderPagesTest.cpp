@@ -69,7 +69,7 @@ TEST(SearchIndex, IsAsciiJavaScriptAndGivesBackItsLinks) {
   EXPECT_TRUE(Contains(index,
                        "[\"statchap.htm#SALES%20TAX\", \"Sales \\u2014 tax\", "
                        "\"\\ud83d\\ude00 bad \\ufffd\"]"));
-  EXPECT_TRUE(Contains(index, "]};\n"));
+  EXPECT_TRUE(Contains(index, "\n}};\n"));
   EXPECT_EQ((std::vector<std::string>{"appendA.htm", "statchap.htm#SALES%20TAX"}),
             SearchIndexLinks(index));
   EXPECT_EQ((std::vector<std::string>{"p.htm#caf\u00e9\"q"}),
@@ -150,6 +150,36 @@ TEST(WriteReaderPages, EveryBuildWritesThemForItsStateAndEdition) {
   EXPECT_FALSE(Contains(generic, "Acme"));
   EXPECT_TRUE(Contains(t.Get("searchdb.js"), "general checklist"));
   EXPECT_FALSE(Contains(t.Get("searchdb.js"), "Acme"));
+}
+
+TEST(WriteReaderPages, TheIndexFollowsTheReadingOrderHoweverThePagesCome) {
+  TempFolder folder;
+  const auto page = [](const std::string& anchor) {
+    return "<HTML><HEAD><TITLE>" + anchor + "</TITLE></HEAD><BODY><A NAME=\"" + anchor +
+           "\"></A><p>words of " + anchor + "</p></BODY></HTML>";
+  };
+  WriteFile(folder.path() + "appendB.htm", page("B"));  // a ready page, read from the folder
+  const std::string old = "the last edition's index";
+  WriteFile(folder.path() + kSearchIndex, old);
+  {
+    ReaderPagesWriter abandoned({"heading", "Texas", "TX", false}, folder.path());
+    abandoned.Add("chap01.htm", page("one"));
+  }
+  EXPECT_EQ(old, ReadFileBytes(folder.path() + kSearchIndex));  // a build that failed
+
+  ReaderPagesWriter writer({"heading", "Texas", "TX", false}, folder.path());
+  for (const char* name : {"appendC", "chap02", "contents", "statchap", "preface", "chap01"})
+    writer.Add(std::string(name) + ".htm", page(name));
+  writer.Finish();
+  const std::string index = ReadFileBytes(folder.path() + kSearchIndex);
+  EXPECT_EQ(
+      (std::vector<std::string>{"preface.htm#preface", "chap01.htm#chap01", "chap02.htm#chap02",
+                                "statchap.htm#statchap", "appendB.htm#B", "appendC.htm#appendC"}),
+      SearchIndexLinks(index));
+  EXPECT_TRUE(Contains(index, "\"appendB.htm\": \"B\""));
+  EXPECT_TRUE(Contains(index, "\"chap02.htm\": \"chap02\""));
+  EXPECT_FALSE(Contains(index, "contents"));
+  EXPECT_TRUE(Contains(ReadFileBytes(folder.path() + kTopicsPage), "heading"));
 }
 
 }  // namespace

@@ -131,6 +131,8 @@ TEST(BookText, LeadingCodesAndEscaping) {
   EXPECT_EQ(-5, LeadingCode("-5"));
   EXPECT_EQ(-1, LeadingCode("99999999999"));
   EXPECT_EQ("a&amp;b&lt;c&gt;d&quot;e'", EscapeHtml("a&b<c>d\"e'"));
+  EXPECT_EQ("&lt;&lt;plain&gt;&amp;", EscapeHtml("<<plain>&"));
+  EXPECT_EQ("", EscapeHtml(""));
   EXPECT_EQ("xyzxyz", ReplaceAll("xx", "x", "xyz"));
 }
 

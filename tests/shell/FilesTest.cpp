@@ -280,6 +280,35 @@ TEST(Files, AWriteTakesTheOldPagesPlaceAndNeverAFolders) {
       Entries(dir));
 }
 
+TEST(Files, AFileWrittenPieceByPieceTakesItsPlaceOnlyWhenDone) {
+  TempFolder folder;
+  const std::string name = folder.path() + "searchdb.js";
+  WriteFile(name, std::string(9000, 'o'));
+  WriteFile(name, std::string(9000, 'p'));  // a spare to write over, longer than what comes
+  {
+    ReplacingFile file(name);
+    file.Append("first ");
+    EXPECT_EQ(std::string(9000, 'p'), ReadFileBytes(name));
+    file.Append("second");
+    file.PutInPlace();
+  }
+  EXPECT_EQ("first second", ReadFileBytes(name));
+  {
+    ReplacingFile dropped(name);
+    dropped.Append("never seen");
+  }
+  EXPECT_EQ("first second", ReadFileBytes(name));
+  // The disk fills up partway through the pieces: the old file stays.
+  {
+    FailingWrites full("searchdb", test::DiskFullAfter{8});
+    ReplacingFile file(name);
+    file.Append("12345");
+    EXPECT_EQ(kErrDiskFull, ErrorOf([&] { file.Append("67890"); }));
+    EXPECT_EQ(kErrPermissionDenied, ErrorOf([&] { file.PutInPlace(); }));
+  }
+  EXPECT_EQ("first second", ReadFileBytes(name));
+}
+
 ino_t InodeOf(const std::string& path) {
   struct stat st {};
   EXPECT_EQ(0, ::lstat(path.c_str(), &st)) << path;

@@ -169,8 +169,10 @@ namespace {
 // titles after them, once every page is known.
 class SearchIndexAssembly {
  public:
-  SearchIndexAssembly(std::vector<std::string> order, std::function<void(std::string_view)> out)
-      : order_(std::move(order)), out_(std::move(out)) {
+  // out writes the bytes at once, or (keep) keeps the view of them until the index is gone.
+  SearchIndexAssembly(std::vector<std::string> order, std::function<void(std::string_view)> out,
+                      bool keep)
+      : order_(std::move(order)), out_(std::move(out)), keep_(keep) {
     out_(
         "// The search index of this edition of the book, written by the build for search.js.\n"
         "var KVX_SEARCH_INDEX = {\n\"sections\": [");
@@ -202,12 +204,12 @@ class SearchIndexAssembly {
     }
     titles_ = "\n],\n\"pages\": {";
     bool first = true;
-    for (const auto& [page, indexed] : sent_) {
+    for (const auto& [page, title] : titlesOf_) {
       titles_ += first ? "\n" : ",\n";
       first = false;
       AppendJsString(titles_, page);
       titles_ += ": ";
-      titles_ += indexed->title;
+      titles_ += title;
     }
     titles_ += "\n}};\n";
     out_(titles_);
@@ -220,15 +222,17 @@ class SearchIndexAssembly {
       out_(std::string_view(indexed->rows).substr(firstRow_ ? 1 : 0));
       firstRow_ = false;
     }
-    sent_.emplace_back(page, std::move(indexed));
+    titlesOf_.emplace_back(page, indexed->title);
+    if (keep_) kept_.push_back(std::move(indexed));
   }
 
   std::vector<std::string> order_;
   std::function<void(std::string_view)> out_;
   std::size_t next_ = 0;  // in order_, the first page not sent
+  bool keep_;
   std::map<std::string, std::shared_ptr<const IndexedPage>> waiting_;
-  // Kept while the index lives: what went out may still be in pieces to write.
-  std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>> sent_;
+  std::vector<std::pair<std::string, std::string>> titlesOf_;  // of the pages sent, in order
+  std::vector<std::shared_ptr<const IndexedPage>> kept_;       // sent, while out keeps views
   std::string titles_;
   bool firstRow_ = true;
 };
@@ -256,7 +260,8 @@ std::string SearchIndexText(const std::vector<std::pair<std::string, PageText>>&
   std::vector<std::string> order;
   for (const auto& [page, text] : pages) order.push_back(page);
   std::string out;
-  SearchIndexAssembly index(order, [&out](std::string_view bytes) { out += bytes; });
+  SearchIndexAssembly index(
+      order, [&out](std::string_view bytes) { out += bytes; }, false);
   for (const auto& [page, text] : pages)
     index.Add(page, std::make_shared<const IndexedPage>(IndexPage(text)));
   index.Finish([](const std::string&) { return nullptr; });
@@ -432,7 +437,8 @@ void WriteReaderPagesWith(const EditionFacts& facts, const std::string& folder, 
   write(folder + kSearchPage, {SearchPageText(facts.heading)});
   const std::vector<std::string> order = IndexedOrder();
   std::vector<std::string_view> pieces;
-  SearchIndexAssembly index(order, [&pieces](std::string_view bytes) { pieces.push_back(bytes); });
+  SearchIndexAssembly index(
+      order, [&pieces](std::string_view bytes) { pieces.push_back(bytes); }, true);
   for (const std::string& page : order)
     if (std::shared_ptr<const IndexedPage> indexed = known.Take(page))
       index.Add(page, std::move(indexed));
@@ -497,8 +503,8 @@ void ReaderPagesWriter::Run() {
     // The search index is written as the pages come, into a file put in place at the end;
     // a build that ends without Finish leaves the old index as it was.
     ReplacingFile indexFile(folder_ + kSearchIndex);
-    SearchIndexAssembly index(IndexedOrder(),
-                              [&indexFile](std::string_view bytes) { indexFile.Append(bytes); });
+    SearchIndexAssembly index(
+        IndexedOrder(), [&indexFile](std::string_view bytes) { indexFile.Append(bytes); }, false);
     for (;;) {
       std::unique_lock<std::mutex> hold(lock_);
       changed_.wait(hold, [this] { return !queue_.empty() || end_ != End::None; });

@@ -485,12 +485,8 @@ std::string ReaderPagesWriter::Add(const std::string& page, std::string&& html) 
 }
 
 void ReaderPagesWriter::Finish() {
-  // The topic index is made here, by the build's thread, which would only wait meanwhile:
-  // the reader's thread has pages enough to read until the build's last.
-  const std::string& topicEntries = CurrentTopicEntries(facts_);
   {
     const std::lock_guard<std::mutex> hold(lock_);
-    topicEntries_ = &topicEntries;
     end_ = End::Write;
   }
   changed_.notify_one();
@@ -503,6 +499,9 @@ void ReaderPagesWriter::Run() {
     // The search index is written as the pages come, into a file put in place at the end;
     // a build that ends without Finish leaves the old index as it was.
     ReplacingFile indexFile(folder_ + kSearchIndex);
+    // Made first, while the build makes its first pages: reading the pages keeps up with
+    // the build all the same.
+    const std::string& topicEntries = CurrentTopicEntries(facts_);
     SearchIndexAssembly index(
         IndexedOrder(), [&indexFile](std::string_view bytes) { indexFile.Append(bytes); }, false);
     for (;;) {
@@ -519,7 +518,7 @@ void ReaderPagesWriter::Run() {
       hold.lock();
       read_.push_back(std::move(page.second));
     }
-    WriteFile(folder_ + kTopicsPage, {TopicsHead(facts_.heading), *topicEntries_});
+    WriteFile(folder_ + kTopicsPage, {TopicsHead(facts_.heading), topicEntries});
     WriteFile(folder_ + kSearchPage, SearchPageText(facts_.heading));
     index.Finish([this](const std::string& page) { return IndexedFromFolder(folder_, page); });
     indexFile.PutInPlace();

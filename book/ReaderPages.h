@@ -118,7 +118,6 @@ class ReaderPagesWriter {
   std::deque<std::pair<std::string, std::string>> queue_;
   std::vector<std::string> read_;  // the buffers of pages read, emptied, for Add to give back
   End end_ = End::None;
-  const std::string* topicEntries_ = nullptr;  // made by Finish, on the build's thread
   std::exception_ptr error_;
   SideThread thread_;  // last, so that it starts once the rest is made
 };

@@ -155,7 +155,7 @@ TEST(UninstallList, KnowsTheFilesTheProgramMakes) {
   for (const char* made :
        {"ACME.KVX", "acme.kvx", "LastData.txt", "NDEXDATA.TXT", "GENERIC.TXT", "TEMPHTML.HTM",
         "STATCHAP.HTM", "chap01.htm", "CHAP17.HTM", "contents.htm", "appendA.htm", "TMP_QM.DAT",
-        "OUTPUT.HTM", "KVXJUMP.HTM", ".kvx-a1B2c3"})
+        "OUTPUT.HTM", "KVXJUMP.HTM", ".kvx-a1B2c3", ".kvx-spare-chap01.htm"})
     EXPECT_TRUE(IsUserFile(made)) << made;
   for (const char* installed : {"kvx", "HELP.TXT", "chap01.dat", "appendB.htm", "NoStart.htm",
                                 "CA.dat", "F101.DAT", "acme.kvx.bak", "chap1.htm", ".kvx-abc"})

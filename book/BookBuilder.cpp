@@ -25,12 +25,11 @@ std::vector<std::string> TemplatePageNames() {
 
 namespace {
 
-// Makes every page of the edition in build order from its template (templateOf(name)), after
-// begin(name) for each,
-// handing each to put(name, page), which may swap the page's buffer for another; a generic
-// edition's appendix A is the ready page NoStart.htm,
-// handed to putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds
-// the page being made, for the report of an error that escapes. True when every page was made
+// Makes every page of the edition in build order from its template, templateOf(name), after
+// begin(name) for each, handing each to put(name, page), which may swap the page's buffer for
+// another; a generic edition's appendix A is the ready page NoStart.htm, handed to
+// putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds the
+// page being made, for the report of an error that escapes. True when every page was made
 // cleanly; each directive error shown adds one to directiveMessages.
 template <class TemplateOf, class Begin, class Put, class PutNoStart>
 bool MakePages(App& app, TemplateOf templateOf, const ChapterLines& chapter, bool workFile,
@@ -68,7 +67,7 @@ bool CreateBook(App& app) {
     return false;
   }
   // The reader's pages are made on a second thread from each page as it is written; it
-  // starts on the topic index while the templates are read.
+  // starts on the topic index while the first pages are made.
   ReaderPagesWriter reader(FactsOf(app), s.PathSpec);
   // The state file is read once, before anything is written; each template as its page is
   // made, so that the memory of one serves the next.
@@ -159,14 +158,6 @@ std::string SharedStateChapterName(const std::string& stateCode) {
   return "statchap-" + stateCode + ".htm";
 }
 
-namespace {
-
-std::shared_ptr<const IndexedPage> Indexed(const std::string& page, std::string_view html) {
-  return std::make_shared<const IndexedPage>(IndexPage(ReadPageText(page, html)));
-}
-
-}  // namespace
-
 SharedFiles PutSharedFiles(const BookSources& sources, const std::string& folder) {
   SharedFiles shared{folder, {}};
   std::vector<std::string> names = BookPictureNames();
@@ -181,17 +172,17 @@ SharedFiles PutSharedFiles(const BookSources& sources, const std::string& folder
     const std::string bytes = ReadFileBytes(sources.folder + name);
     WriteNewFile(folder + name, bytes);
     if (name == "NoStart.htm") {
-      shared.text[name] = Indexed("appendA.htm", bytes);
+      shared.text[name] = IndexedPageOf("appendA.htm", bytes);
     } else {
       shared.linked.push_back(name);
       if (std::find(order.begin(), order.end(), name) != order.end())
-        shared.text[name] = Indexed(name, bytes);
+        shared.text[name] = IndexedPageOf(name, bytes);
     }
   }
   for (const auto& [code, state] : sources.states) {
     if (state.error.number != 0) continue;
     WriteNewFile(folder + SharedStateChapterName(code), state.text);
-    shared.text[SharedStateChapterName(code)] = Indexed("statchap.htm", state.text);
+    shared.text[SharedStateChapterName(code)] = IndexedPageOf("statchap.htm", state.text);
   }
   return shared;
 }

@@ -161,6 +161,10 @@ IndexedPage IndexPage(const PageText& text) {
   return indexed;
 }
 
+std::shared_ptr<const IndexedPage> IndexedPageOf(const std::string& page, std::string_view html) {
+  return std::make_shared<const IndexedPage>(IndexPage(ReadPageText(page, html)));
+}
+
 namespace {
 
 // searchdb.js put together in the reading order as its pages come, in any order: a page's
@@ -250,8 +254,7 @@ std::vector<std::string> IndexedOrder() {
 std::shared_ptr<const IndexedPage> IndexedFromFolder(const std::string& folder,
                                                      const std::string& page) {
   if (!Exist(folder + page)) return nullptr;
-  return std::make_shared<const IndexedPage>(
-      IndexPage(ReadPageText(page, ReadFileBytes(Resolve(folder + page)))));
+  return IndexedPageOf(page, ReadFileBytes(Resolve(folder + page)));
 }
 
 }  // namespace
@@ -404,7 +407,7 @@ std::string SearchPageText(const std::string& heading) {
 }
 
 void EditionText::Add(const std::string& page, std::string_view html) {
-  pages_[page] = std::make_shared<const IndexedPage>(IndexPage(ReadPageText(page, html)));
+  pages_[page] = IndexedPageOf(page, html);
 }
 
 void EditionText::Add(const std::string& page, std::shared_ptr<const IndexedPage> indexed) {
@@ -424,17 +427,26 @@ EditionFacts FactsOf(const App& app) {
 
 namespace {
 
-// WriteReaderPages with the topic index's entries made already.
-void WriteReaderPagesWith(const EditionFacts& facts, const std::string& folder, EditionText known,
-                          bool newFolder, const std::string& topicEntries) {
-  // A new folder holds no page to replace: each file is written straight to its name.
-  const auto write = [newFolder](const std::string& fullName,
-                                 const std::vector<std::string_view>& pieces) {
-    if (newFolder) return WriteNewFile(fullName, pieces);
-    WriteFile(fullName, pieces);
-  };
-  write(folder + kTopicsPage, {TopicsHead(facts.heading), topicEntries});
-  write(folder + kSearchPage, {SearchPageText(facts.heading)});
+// topics.htm and search.htm, with the topic index's entries made already. newFolder: the
+// folder was made for this build, so each file is written straight to its name.
+void WriteTopicAndSearchPages(const EditionFacts& facts, const std::string& folder,
+                              const std::string& topicEntries, bool newFolder) {
+  const std::string head = TopicsHead(facts.heading);
+  const std::string search = SearchPageText(facts.heading);
+  if (newFolder) {
+    WriteNewFile(folder + kTopicsPage, {head, topicEntries});
+    WriteNewFile(folder + kSearchPage, search);
+  } else {
+    WriteFile(folder + kTopicsPage, {head, topicEntries});
+    WriteFile(folder + kSearchPage, search);
+  }
+}
+
+}  // namespace
+
+void WriteReaderPages(const EditionFacts& facts, const std::string& folder, EditionText known,
+                      bool newFolder) {
+  WriteTopicAndSearchPages(facts, folder, CurrentTopicEntries(facts), newFolder);
   const std::vector<std::string> order = IndexedOrder();
   std::vector<std::string_view> pieces;
   SearchIndexAssembly index(
@@ -443,14 +455,10 @@ void WriteReaderPagesWith(const EditionFacts& facts, const std::string& folder, 
     if (std::shared_ptr<const IndexedPage> indexed = known.Take(page))
       index.Add(page, std::move(indexed));
   index.Finish([&folder](const std::string& page) { return IndexedFromFolder(folder, page); });
-  write(folder + kSearchIndex, pieces);
-}
-
-}  // namespace
-
-void WriteReaderPages(const EditionFacts& facts, const std::string& folder, EditionText known,
-                      bool newFolder) {
-  WriteReaderPagesWith(facts, folder, std::move(known), newFolder, CurrentTopicEntries(facts));
+  if (newFolder)
+    WriteNewFile(folder + kSearchIndex, pieces);
+  else
+    WriteFile(folder + kSearchIndex, pieces);
 }
 
 ReaderPagesWriter::ReaderPagesWriter(EditionFacts facts, std::string folder)
@@ -512,14 +520,12 @@ void ReaderPagesWriter::Run() {
       std::pair<std::string, std::string> page = std::move(queue_.front());
       queue_.pop_front();
       hold.unlock();
-      index.Add(page.first, std::make_shared<const IndexedPage>(
-                                IndexPage(ReadPageText(page.first, page.second))));
+      index.Add(page.first, IndexedPageOf(page.first, page.second));
       page.second.clear();
       hold.lock();
       read_.push_back(std::move(page.second));
     }
-    WriteFile(folder_ + kTopicsPage, {TopicsHead(facts_.heading), topicEntries});
-    WriteFile(folder_ + kSearchPage, SearchPageText(facts_.heading));
+    WriteTopicAndSearchPages(facts_, folder_, topicEntries, false);
     index.Finish([this](const std::string& page) { return IndexedFromFolder(folder_, page); });
     indexFile.PutInPlace();
   } catch (...) {

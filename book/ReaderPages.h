@@ -39,6 +39,8 @@ struct IndexedPage {
   std::string rows;
 };
 IndexedPage IndexPage(const PageText& text);
+// A built page's words (ReadPageText), indexed, to be shared.
+std::shared_ptr<const IndexedPage> IndexedPageOf(const std::string& page, std::string_view html);
 
 // The pages of an edition's search index, by file name, gathered as a build makes the pages
 // (in any order) or taken from what was read once for many editions.

@@ -1,6 +1,7 @@
 # Corvanta: set-up, build, run and test on a fresh Debian 12 machine.
 #   make run    installs what is missing, builds, starts build/Corvanta/kvx
-#   make test   installs what is missing, builds with the sanitizers, runs every test
+#   make test   installs what is missing, builds both editions with the sanitizers, runs
+#               every test on each
 #   make demo   a whole first run in automation mode on a fresh copy of the program folder
 
 PACKAGES := cmake make g++ clang ccache pkg-config qt6-base-dev libgl-dev libgtest-dev \
@@ -35,13 +36,20 @@ run: build
 	  build/Corvanta/kvx; \
 	fi
 
+# Every test runs on both editions: the 2012 edition (build-test-2012) and the current
+# one (build-test).
+EDITIONS := 2012 2026
 build-test: deps
-	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DKVX_SANITIZE=ON -DKVX_WERROR=ON
-	cmake --build build-test -j $(JOBS)
+	for e in $(EDITIONS); do \
+	  cmake -S . -B build-test-$$e -DCMAKE_BUILD_TYPE=Debug -DKVX_SANITIZE=ON -DKVX_WERROR=ON \
+	    -DKVX_EDITION=$$e && cmake --build build-test-$$e -j $(JOBS) || exit 1; \
+	done
 
 test: build-test
-	cd build-test && QT_QPA_PLATFORM=offscreen \
-	  ctest --output-on-failure -j $(JOBS)
+	status=0; for e in $(EDITIONS); do \
+	  echo "== The $$e edition"; \
+	  (cd build-test-$$e && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)) || status=1; \
+	done; exit $$status
 
 # The logic alone, without the Qt front end, so the split between them cannot break.
 test-core: deps
@@ -75,4 +83,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-test build-core build-fuzz build-bench
+	rm -rf build build-test-* build-core build-fuzz build-bench

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "consult/ConsultState.h"
+#include "core/Edition.h"
 #include "core/StateTable.h"
 #include "navigation/NavigationState.h"
 #include "profile/CompanyProfile.h"
@@ -24,7 +25,7 @@ struct Session {
   std::string DrivePath;  // always empty here: no drive letters
   std::string ProgName = "Corvanta";
   std::string ExeName = "kvx";
-  std::string Version = "2012.Q3";
+  std::string Version = BuiltEdition().version;
   std::string WinVer;
   std::string DataFile;
   // Slots 1 to 1000; slot 0 unused so that slot numbers read as they are counted.

@@ -9,7 +9,7 @@ namespace kvx {
 
 namespace {
 
-// The table as the build compiled it from navigation/TopicLines.txt, one row a literal.
+// The table as the build compiled it from the edition's topics.txt, one row a literal.
 constexpr std::string_view kStoredLines[] = {
 #include "TopicLines.inc"
 };

@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "base/Files.h"
 #include "core/App.h"
+#include "core/Edition.h"
 #include "core/Messages.h"
 #include "core/Programs.h"
 #include "core/Trap.h"
@@ -25,9 +27,9 @@ bool IsFile(const std::string& fullName) {
   return std::filesystem::is_regular_file(Resolve(fullName), ec);
 }
 
-std::string Joined(std::initializer_list<const char*> lines) {
+std::string Joined(const std::vector<std::string>& lines) {
   std::string text;
-  for (const char* line : lines) text += std::string(text.empty() ? "" : "\r") + line;
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\r" : "") + lines[i];
   return text;
 }
 
@@ -122,15 +124,14 @@ std::string ToggleBrowserWorkaround(App& app, const std::string& caption) {
 }
 
 void AboutBox(App& app) {
-  const std::string text = Joined({
-                               "Corvanta, with Opusgrand, the small business guide book",
-                               "Copyright (C) 2012 Halvorn Software. All rights reserved.",
-                               "",
-                               "The book and the consultations are general information, not",
-                               "legal, tax or accounting advice for your business.",
-                               "",
-                           }) +
-                           "\r            Release " + app.session.Version;
+  std::vector<std::string> lines = BuiltEdition().aboutLines;
+  lines.insert(lines.end(), {
+                                "",
+                                "The book and the consultations are general information, not",
+                                "legal, tax or accounting advice for your business.",
+                                "",
+                            });
+  const std::string text = Joined(lines) + "\r            Release " + app.session.Version;
   app.ui.ShowMessage(Box(app.session.ProgName, text, Icon::None));
 }
 

@@ -364,7 +364,7 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
         std::string title = shown.substr(0, slash);
         title.erase(title.find_last_not_of(' ') + 1);
         const std::string address = kvx::TopicTargetToAddress(shown.substr(slash + 1));
-        findings.Check("TopicLines.txt", static_cast<int>(i) + 1, "\"" + title + "\"", address,
+        findings.Check("topics.txt", static_cast<int>(i) + 1, "\"" + title + "\"", address,
                        built, name);
         rowAddresses.insert(address);
       }

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Writes the 51 state chapters of the book (plain HTML, ASCII, CR LF line ends).
 
-Usage: make_states.py OUTPUT_FOLDER
+Usage: make_states.py OUTPUT_FOLDER [SOURCE_FOLDER]
+
+SOURCE_FOLDER is the edition's states/ folder (this folder when not given).
 
 The facts of every state live in facts.tsv (one row per state, in the order of the
 program's state table); the wording of every section lives in sections.txt, with
@@ -270,12 +272,13 @@ def check(code, lines):
 
 
 def main(argv):
-    if len(argv) != 2:
-        raise SystemExit("usage: make_states.py OUTPUT_FOLDER")
+    if len(argv) not in (2, 3):
+        raise SystemExit("usage: make_states.py OUTPUT_FOLDER [SOURCE_FOLDER]")
     out_dir = argv[1]
+    source = argv[2] if len(argv) == 3 else HERE
     os.makedirs(out_dir, exist_ok=True)
-    facts = read_facts(os.path.join(HERE, "facts.tsv"))
-    texts = read_texts(os.path.join(HERE, "sections.txt"))
+    facts = read_facts(os.path.join(source, "facts.tsv"))
+    texts = read_texts(os.path.join(source, "sections.txt"))
     for row in facts:
         f = facts_of(row)
         lines = chapter(f, texts)

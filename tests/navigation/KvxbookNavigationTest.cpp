@@ -115,7 +115,7 @@ TEST(KvxbookMenus, EachMenuWithTheAddressBehindEveryLabel) {
 void PutOutlinedBook(TestApp& t, const std::string& leaveOut,
                      const std::map<std::string, std::vector<std::string>>& extra = {}) {
   std::map<std::string, std::vector<std::string>> pages;
-  std::ifstream in(std::string(KVX_NAVIGATION_DIR) + "BookOutline.txt");
+  std::ifstream in(std::string(KVX_NAVIGATION_DIR) + "outline.txt");
   std::string line, page;
   while (std::getline(in, line)) {
     const std::string trimmed = line.substr(std::min(line.find_first_not_of(' '), line.size()));
@@ -163,7 +163,7 @@ TEST(KvxbookCheck, ReportsIndexRowsAndMenuLabelsWithoutTheirPlace) {
                          "chap11.htm#INVENTORY: chap11.htm has no anchor <A NAME=\"INVENTORY\">\n"),
             std::string::npos)
       << run.out;
-  EXPECT_NE(run.out.find("TopicLines.txt:14: [CA, every edition] \"...Inventory valuation "
+  EXPECT_NE(run.out.find("topics.txt:14: [CA, every edition] \"...Inventory valuation "
                          "methods\" -> chap11.htm#INVENTORY: "),
             std::string::npos);
   EXPECT_EQ(Count(run.out, "#INVENTORY: chap11.htm has no anchor"), 5);
@@ -176,7 +176,7 @@ TEST(KvxbookCheck, ReportsIndexRowsAndMenuLabelsWithoutTheirPlace) {
   DeleteIfExists(stopped.dir() + "NoStart.htm");
   run = Kvxbook({"check", stopped.dir()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.out.find("TopicLines.txt:6: [CA, generic] \"ACCOUNTING\" -> chap11.htm: the page "
+  EXPECT_NE(run.out.find("topics.txt:6: [CA, generic] \"ACCOUNTING\" -> chap11.htm: the page "
                          "chap11.htm was not built\n"),
             std::string::npos)
       << run.out;

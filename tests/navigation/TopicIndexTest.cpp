@@ -192,7 +192,7 @@ TEST(OpenIndexTopic, OpensTheEntrysPlace) {
 // The planned anchors of every page, read from the outline beside the table.
 std::map<std::string, std::set<std::string>> Outline() {
   std::map<std::string, std::set<std::string>> pages;
-  std::ifstream in(std::string(KVX_NAVIGATION_DIR) + "BookOutline.txt");
+  std::ifstream in(std::string(KVX_NAVIGATION_DIR) + "outline.txt");
   std::string line, page;
   while (std::getline(in, line)) {
     const std::string trimmed = line.substr(std::min(line.find_first_not_of(' '), line.size()));

@@ -9,6 +9,10 @@ PACKAGES := cmake make g++ clang ccache pkg-config qt6-base-dev libgl-dev libgte
             chromium
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
+# Paths inside the checkout are hashed relative to it, so that another checkout of the same
+# sources (a CI clone, a second work tree) reuses the compiler cache.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: deps build run test build-test test-core demo fuzz bench format clean
 

@@ -1,5 +1,6 @@
 #include "base/Errors.h"
 
+#include <cerrno>
 #include <exception>
 #include <new>
 #include <stdexcept>
@@ -8,6 +9,31 @@ namespace kvx {
 
 void Raise(int number, std::string diag) {
   throw KvxError{number, std::move(diag)};
+}
+
+int ErrnoToError(int e) {
+  switch (e) {
+    case ENOENT:
+    case ENOTDIR:
+      return kErrFileNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case EBUSY:
+      return kErrPermissionDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return kErrDiskFull;
+    case ENAMETOOLONG:
+    case EINVAL:
+      return kErrBadFileName;
+    case EIO:
+      return kErrDiskMedia;
+    default:
+      return kErrPermissionDenied;
+  }
 }
 
 KvxError CurrentError() {

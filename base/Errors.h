@@ -32,6 +32,10 @@ enum ErrorNumber : int {
 
 [[noreturn]] void Raise(int number, std::string diag = {});
 
+// The error number of a failed system call's errno value (53 for a missing file, 70 for a
+// refused one, 61 for a full disk, 52 for a bad name, 72 for a failing disk).
+int ErrnoToError(int e);
+
 // Maps whatever a procedure body threw (a KvxError, std::bad_alloc, another
 // std::exception) to an error number and diagnostic. Anything else is rethrown: the
 // automation front end ends a run by throwing its own type through every trap.

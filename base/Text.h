@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvx {
 
@@ -41,5 +42,26 @@ void AppendEscapedHtml(std::string& out, std::string_view text);
 // The number text starts with, as the runtime reads one: the given blanks skipped, an
 // optional sign, then digits; 0 when there is none. Empty when it does not fit in 32 bits.
 std::optional<std::int32_t> LeadingInt32(std::string_view text, std::string_view blanks = " ");
+
+// Calls f(line) for each line of text, split at LF with one CR before it dropped (a last
+// line without a line end counts; an empty text has no lines), without copying the text.
+template <class F>
+void ForEachLine(std::string_view text, F&& f) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::size_t stop = end;
+    if (stop > start && text[stop - 1] == '\r') --stop;
+    f(text.substr(start, stop - start));
+    start = end + 1;
+  }
+}
+
+// The lines of a text, split as ForEachLine splits.
+std::vector<std::string> SplitLines(std::string_view text);
+
+// Lines joined with CR LF after each.
+std::string JoinLines(const std::vector<std::string>& lines);
 
 }  // namespace kvx

@@ -9,6 +9,7 @@
 
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookFiles.h"
 #include "book/LineCodec.h"
 #include "book/ReaderPages.h"
 #include "book/TemplateProcessor.h"
@@ -216,7 +217,9 @@ void RealBookReaderPages(benchmark::State& state) {
   for (auto _ : state) {
     kvx::EditionText text;
     for (const auto& [page, html] : pages) text.Add(page, html);
-    kvx::WriteReaderPages(kvx::FactsOf(app), app.session.PathSpec, std::move(text));
+    const kvx::EditionFacts facts = kvx::FactsOf(app);
+    kvx::WriteReaderPages(facts, kvx::TopicEntries().For(facts), app.session.PathSpec,
+                          std::move(text), kvx::FolderWrite::Replace);
   }
   state.counters["index_bytes"] =
       static_cast<double>(std::filesystem::file_size(app.Path(kvx::kSearchIndex)));

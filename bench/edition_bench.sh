@@ -21,8 +21,8 @@ printf 'Texas\r\nTX\r\nLone Star Advice\r\nLLC\r\nY\r\n3\r\n3\r\nN\r\nN\r\nUnder
 printf 'LONE.KVX\r\n' > "$folder"/LASTDATA.TXT
 cp "$folder"/LASTDATA.TXT "$folder"/NDEXDATA.TXT
 "$kvxbook" build "$folder" LONE.KVX > /dev/null
-pages="contents preface appendA appendC chap01 chap02 chap03 chap04 chap05 chap06 chap07 chap08
-       chap09 chap10 chap11 chap12 chap13 chap14 chap15 chap16 chap17"
+# The pages made from templates: every encoded file of the folder but the state files.
+pages=$(cd "$folder" && ls -- *.dat | grep -v '^[A-Z][A-Z]\.dat$' | sed 's/\.dat$//')
 inputs=() outputs=()
 for p in $pages; do inputs+=("$folder/$p.dat"); outputs+=("$work/$p.htm"); cp "$folder/$p.htm" "$work/"; done
 inputs+=("$folder/TX.dat" "$folder/LONE.KVX")

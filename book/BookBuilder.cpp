@@ -10,47 +10,51 @@
 #include "book/StateChapter.h"
 #include "book/TemplateProcessor.h"
 #include "core/App.h"
+#include "core/FolderHold.h"
 #include "core/Messages.h"
 #include "core/Trap.h"
 #include "profile/DataSets.h"
 
 namespace kvx {
 
-std::vector<std::string> TemplatePageNames() {
-  std::vector<std::string> names = {"contents", "preface", "appendA", "appendC"};
-  for (int n = 1; n <= 17; ++n)
-    names.push_back(std::string("chap") + (n < 10 ? "0" : "") + std::to_string(n));
-  return names;
-}
-
 namespace {
 
-// Makes every page of the edition in build order from its template, templateOf(name), after
-// begin(name) for each, handing each to put(name, page), which may swap the page's buffer for
-// another; a generic edition's appendix A is the ready page NoStart.htm, handed to
-// putNoStart(). With workFile, the last page is also written to OUTPUT.HTM. name holds the
-// page being made, for the report of an error that escapes. True when every page was made
-// cleanly; each directive error shown adds one to directiveMessages.
-template <class TemplateOf, class Begin, class Put, class PutNoStart>
-bool MakePages(App& app, TemplateOf templateOf, const ChapterLines& chapter, bool workFile,
-               int& directiveMessages, std::string& name, Begin begin, Put put,
-               PutNoStart putNoStart) {
+// A page made in memory before any is written.
+struct MadePage {
+  std::string name;  // "chap06"
+  std::string html;
+  bool noStart = false;  // the generic edition's appendix A: the ready page NoStart.htm
+  std::string File() const { return name + ".htm"; }
+};
+
+// Makes every page of the edition from its template in build order, all before any is
+// written; a generic edition's appendix A is the ready page NoStart.htm, which the caller
+// puts in place in its turn. A build of the program folder (kind Single)
+// says that it goes on before chapter 7 and leaves the last page in the work file
+// OUTPUT.HTM. name holds the page being made, for the report of an error that escapes. True
+// when every page was made cleanly; each directive error shown adds one to directiveMessages.
+enum class BuildKind { Single, Batch };
+bool MakePages(App& app, const BookSources& sources, const ChapterLines& chapter, BuildKind kind,
+               int& directiveMessages, std::string& name, std::vector<MadePage>& pages) {
   const auto stateChapter = [&chapter]() -> const ChapterLines& { return chapter; };
   bool allBuilt = true;
-  std::string page;
   for (const std::string& pageName : TemplatePageNames()) {
     name = pageName;
-    begin(name);
+    if (kind == BuildKind::Single && name == "chap07")
+      QuickMessage(app, "...One moment, please...");
     if (name == "appendA" && app.session.Generic == "Y") {
-      putNoStart();
+      pages.push_back({name, {}, true});
       continue;
     }
     // OUTPUT.HTM, the work file, is written once, after the last page: writing it for
     // every page would double the build's writes and leave the same file behind.
-    const std::string work = workFile && name == "chap17" ? app.Path("OUTPUT.HTM") : "";
-    if (!MakePage(app, templateOf(name), stateChapter, page, work, &directiveMessages))
+    const std::string work =
+        kind == BuildKind::Single && name == "chap17" ? app.Path("OUTPUT.HTM") : "";
+    MadePage page{name, {}};
+    if (!MakePage(app, sources.templates.at(name), stateChapter, page.html, work,
+                  &directiveMessages))
       allBuilt = false;
-    put(name + ".htm", page);
+    pages.push_back(std::move(page));
   }
   return allBuilt;
 }
@@ -66,11 +70,8 @@ bool CreateBook(App& app) {
     app.hooks.interview(app, 2);
     return false;
   }
-  // The reader's pages are made on a second thread from each page as it is written; it
-  // starts on the topic index while the first pages are made.
-  ReaderPagesWriter reader(FactsOf(app), s.PathSpec);
-  // The state file is read once, before anything is written; each template as its page is
-  // made, so that the memory of one serves the next.
+  const FolderHold hold(app, WhenBusy::Ask);
+  if (!hold.Held()) return false;
   const std::optional<StateSource> stateSource = LoadStateSource(s.PathSpec, p.StateCode);
   const StateSource* state = stateSource ? &*stateSource : nullptr;
   if (WriteStateChapter(app, state, app.Path("statchap.htm")) != 1) {
@@ -83,27 +84,27 @@ bool CreateBook(App& app) {
   std::string name;
   KvxError error;
   try {
-    reader.Add("statchap.htm", state->text);
-    TemplateSource current;
-    allBuilt = MakePages(
-        app,
-        [&](const std::string& page) -> const TemplateSource& {
-          current = ReadTemplate(s.PathSpec + page + ".dat");
-          return current;
-        },
-        state->chapter, true, directiveMessages, name,
-        [&](const std::string& page) {
-          if (page == "chap07") QuickMessage(app, "...One moment, please...");
-        },
-        [&](const std::string& file, std::string& page) {
-          // Written to another file put in the page's place: a reader, or a build that
-          // fails here, sees the whole old page or the whole new one.
-          WriteFile(app.Path(file), page);
-          page = reader.Add(file, std::move(page));
-        },
-        [&] { CopyFile(app.Path("NoStart.htm"), app.Path("appendA.htm")); });
+    const BookSources sources = LoadBookSources(s.PathSpec, {});
+    std::vector<MadePage> pages;
+    allBuilt =
+        MakePages(app, sources, state->chapter, BuildKind::Single, directiveMessages, name, pages);
+    EditionText text;
+    text.Add("statchap.htm", state->text);
+    // Each page is written to another file put in its place: a reader, or a build that
+    // fails here, sees the whole old page or the whole new one.
+    for (const MadePage& page : pages) {
+      name = page.name;
+      if (page.noStart) {
+        CopyFile(app.Path("NoStart.htm"), app.Path(page.File()));
+        continue;
+      }
+      WriteFile(app.Path(page.File()), page.html);
+      text.Add(page.File(), page.html);
+    }
     name = kTopicsPage;
-    reader.Finish();
+    const EditionFacts facts = FactsOf(app);
+    WriteReaderPages(facts, TopicEntries().For(facts), s.PathSpec, std::move(text),
+                     FolderWrite::Replace);
   } catch (...) {
     error = CurrentError();
   }
@@ -125,18 +126,10 @@ namespace {
 
 // The company fields a generic build hides; put back however the build ends, so the
 // company is never lost from memory (and from a later save).
-class SetAside {
+class CompanyAside {
  public:
-  explicit SetAside(App& app) : app_(app), kept_(app.profile) {
-    CompanyProfile& p = app.profile;
-    p.InExistence.clear(), p.EmployeesText.clear(), p.Employees = 0, p.SoleOwner.clear();
-    p.Entity.clear(), p.CloselyHeld.clear(), p.Revenues.clear(), p.Franchise.clear();
-    p.Inventories.clear(), p.RetirementPlan.clear(), p.WelfarePlans.clear();
-    p.ForeignInvestors.clear(), p.BizCategory = 0, p.BizDescription.clear();
-    p.Company = "Your Company";
-    p.DataComplete = "N";
-  }
-  ~SetAside() {
+  explicit CompanyAside(App& app) : app_(app), kept_(app.profile) { HideCompany(app.profile); }
+  ~CompanyAside() {
     CompanyProfile& p = app_.profile;
     // The state may have changed meanwhile; only the company's own answers come back.
     const std::string stateName = p.StateName, stateCode = p.StateCode;
@@ -144,8 +137,8 @@ class SetAside {
     p.StateName = stateName, p.StateCode = stateCode;
     p.DataComplete = "Y";
   }
-  SetAside(const SetAside&) = delete;
-  SetAside& operator=(const SetAside&) = delete;
+  CompanyAside(const CompanyAside&) = delete;
+  CompanyAside& operator=(const CompanyAside&) = delete;
 
  private:
   App& app_;
@@ -188,10 +181,11 @@ SharedFiles PutSharedFiles(const BookSources& sources, const std::string& folder
 }
 
 bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& folder,
-                       const SharedFiles& shared, bool generic, std::string& reason) {
+                       const SharedFiles& shared, bool generic, TopicEntries& topics,
+                       std::string& reason) {
   Session& s = app.session;
   const CompanyProfile& p = app.profile;
-  std::optional<SetAside> aside;
+  std::optional<CompanyAside> aside;
   if (generic) aside.emplace(app);
   s.Generic = generic ? "Y" : "N";
   if (p.DataComplete != "Y" && !generic) {
@@ -220,27 +214,26 @@ bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& 
     };
     LinkOrCopyFile(shared.folder + SharedStateChapterName(p.StateCode), folder + "statchap.htm");
     addShared(SharedStateChapterName(p.StateCode), "statchap.htm");
-    allBuilt = MakePages(
-        app,
-        [&](const std::string& page) -> const TemplateSource& {
-          return sources.templates.at(page);
-        },
-        state->chapter, false, directiveMessages, name, [](const std::string&) {},
-        [&](const std::string& file, const std::string& page) {
-          WriteNewFile(folder + file, page);
-          text.Add(file, page);
-        },
-        [&] {
-          LinkOrCopyFile(shared.folder + "NoStart.htm", folder + "appendA.htm");
-          addShared("NoStart.htm", "appendA.htm");
-        });
+    std::vector<MadePage> pages;
+    allBuilt =
+        MakePages(app, sources, state->chapter, BuildKind::Batch, directiveMessages, name, pages);
+    for (const MadePage& page : pages) {
+      name = page.name;
+      if (page.noStart) {
+        LinkOrCopyFile(shared.folder + "NoStart.htm", folder + page.File());
+        addShared("NoStart.htm", page.File());
+        continue;
+      }
+      WriteNewFile(folder + page.File(), page.html);
+      text.Add(page.File(), page.html);
+    }
     for (const std::string& file : shared.linked) {
       LinkOrCopyFile(shared.folder + file, folder + file);
       addShared(file, file);
     }
     name = kTopicsPage;
-    // A batch keeps every core busy with editions: its reader pages are made in line.
-    WriteReaderPages(FactsOf(app), folder, std::move(text), true);
+    const EditionFacts facts = FactsOf(app);
+    WriteReaderPages(facts, topics.For(facts), folder, std::move(text), FolderWrite::New);
   } catch (...) {
     const KvxError error = CurrentError();
     reason = "error " + NumberText(error.number) + " making " + name + ": " + error.diag;
@@ -257,7 +250,9 @@ bool BuildGenericEdition(App& app, bool announce) {
   Session& s = app.session;
   if (announce)
     QuickMessage(app, "...Creating 'generic' version of " + app.profile.StateName + " edition....");
-  SetAside aside(app);
+  const FolderHold hold(app, WhenBusy::Ask);
+  if (!hold.Held()) return false;
+  CompanyAside aside(app);
   const std::string wasGeneric = s.Generic;
   s.Generic = "Y";
   try {
@@ -269,7 +264,7 @@ bool BuildGenericEdition(App& app, bool announce) {
   return CreateBook(app);
 }
 
-void GenericEdition(App& app, int mode) {
+void GenericEdition(App& app, GenericAsk mode) {
   Session& s = app.session;
   Trap(app, "GenericEdition", [&] {
     if (Exist(app.Path("GENERIC.TXT"))) {
@@ -282,13 +277,13 @@ void GenericEdition(App& app, int mode) {
       if (answer != kYes) return;
       s.Generic = "N";
       DeleteIfExists(app.Path("GENERIC.TXT"));
-      LoadDataSet(app, 3);
+      LoadDataSet(app, LoadMode::Reread);
       CreateBook(app);
       SaveDataSet(app, s.DataFile);
       s.QuitFlag = 1;
       return;
     }
-    if (mode == 1) {
+    if (mode == GenericAsk::Ask) {
       const std::string cr = "\r";
       const Button answer = app.ui.ShowMessage(Box(
           "CREATE 'GENERIC' VERSION OF BOOK",
@@ -299,7 +294,7 @@ void GenericEdition(App& app, int mode) {
           Icon::Question, kYes | kNo, kYes));
       if (answer != kYes) return;
     }
-    BuildGenericEdition(app, mode != 1);
+    BuildGenericEdition(app, mode != GenericAsk::Ask);
     s.QuitFlag = 1;
   });
 }

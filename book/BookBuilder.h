@@ -11,9 +11,7 @@ namespace kvx {
 
 struct App;
 struct IndexedPage;
-
-// The pages MakeFiles builds, in build order (appendA is copied in generic builds).
-std::vector<std::string> TemplatePageNames();
+class TopicEntries;
 
 // Builds the current edition. True when every page was built cleanly; false when the
 // build was cancelled (incomplete data, no state chapter), a page failed, or a template
@@ -44,12 +42,15 @@ std::string SharedStateChapterName(const std::string& stateCode);
 // edition's folder. No work file, no session file and no quick message are written, and no
 // interview starts. False, with the reason, when the data set is incomplete, the state has no
 // chapter file, a page failed or a template showed a directive error.
+// topics keeps the topic index's entries from one edition to the next.
 bool BuildFreshEdition(App& app, const BookSources& sources, const std::string& folder,
-                       const SharedFiles& shared, bool generic, std::string& reason);
+                       const SharedFiles& shared, bool generic, TopicEntries& topics,
+                       std::string& reason);
 
-// mode 1: the menu command, asking first; any other mode: the state changed while the
+// Ask: the menu command, which asks first; StateChanged: the state changed while the
 // generic edition was current, so it is rebuilt without a question.
-void GenericEdition(App& app, int mode);
+enum class GenericAsk { Ask = 1, StateChanged = 2 };
+void GenericEdition(App& app, GenericAsk mode);
 
 // Builds the generic edition: sets the company aside, writes GENERIC.TXT, builds, and
 // restores the company; with announce, first says so in a quick message (as a change of

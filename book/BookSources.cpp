@@ -1,7 +1,7 @@
 #include "book/BookSources.h"
 
 #include "base/Files.h"
-#include "book/BookBuilder.h"
+#include "book/BookFiles.h"
 #include "book/BookText.h"
 #include "book/LineCodec.h"
 #include "book/StateChapter.h"

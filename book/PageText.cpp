@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <map>
-
-#include "book/ByteChunks.h"
 
 namespace kvx {
 
@@ -127,27 +124,12 @@ bool IsInline(std::string_view name) {
 // before markup, and after the first of two spaces (the second begins the blanks' own
 // step). html[from - 1] is plain.
 std::size_t RunEnd(std::string_view html, std::size_t from) {
-  const auto endsHere = [&html](std::size_t at) {
-    const char c = html[at];
-    return kEndsRun[static_cast<unsigned char>(c)] || (c == ' ' && html[at - 1] == ' ');
-  };
   std::size_t end = from;
-  while (end + chunks::kWidth <= html.size()) {
-    const char* p = html.data() + end;
-    // A space after a space, the chunk's first one after the byte before the chunk.
-    const unsigned spaces = chunks::SpaceMask(p);
-    const unsigned mask =
-        chunks::RunEndMask(p) | (spaces & ((spaces << 1) | (html[end - 1] == ' ' ? 1u : 0u)));
-    if (mask == 0) {
-      end += chunks::kWidth;
-      continue;
-    }
-    // Control bytes other than blanks are marked but go on with the run.
-    const std::size_t at = end + static_cast<std::size_t>(std::countr_zero(mask));
-    if (endsHere(at)) return at;
-    end = at + 1;
+  while (end < html.size()) {
+    const char c = html[end];
+    if (kEndsRun[static_cast<unsigned char>(c)] || (c == ' ' && html[end - 1] == ' ')) break;
+    ++end;
   }
-  while (end < html.size() && !endsHere(end)) ++end;
   return end;
 }
 

@@ -5,6 +5,7 @@
 #include "book/BookFiles.h"
 #include "book/BookText.h"
 #include "core/App.h"
+#include "core/FolderHold.h"
 #include "core/Messages.h"
 
 namespace kvx {
@@ -73,12 +74,8 @@ class Compiler {
 
   // Links into other pages of the book point into the one file.
   static std::string OneFileLinks(std::string line) {
-    line = ReplaceAll(line, "preface.htm#", "#");
-    for (int n = 1; n <= 17; ++n)
-      line = ReplaceAll(
-          line, std::string("chap") + (n < 10 ? "0" : "") + std::to_string(n) + ".htm#", "#");
-    for (const char* page : {"statchap.htm#", "appendA.htm#", "appendB.htm#", "appendC.htm#"})
-      line = ReplaceAll(line, page, "#");
+    for (const BookPage& page : kBookPages)
+      if (page.file != "contents.htm") line = ReplaceAll(line, std::string(page.file) + "#", "#");
     return line;
   }
 
@@ -90,12 +87,13 @@ class Compiler {
 };
 
 void Compile(App& app, Compiler& c, bool outline) {
-  c.AppendPage("CONTENTS.HTM", 1);
-  c.AppendPage("PREFACE.HTM", 0);
-  for (int n = 1; n <= 17; ++n)
-    c.AppendPage(std::string("CHAP") + (n < 10 ? "0" : "") + std::to_string(n) + ".HTM", 0);
-  c.AppendPage("STATCHAP.HTM", 0);
-  c.AppendPage("APPENDA.HTM", 0);
+  // The pages up to appendix A, whole; the contents page from its first line (its head is
+  // the file's head). Appendix B follows when asked for, appendix C never.
+  for (const BookPage& page : kBookPages) {
+    if (page.file == "appendB.htm") break;
+    if (page.printed)
+      c.AppendPage(UpperAscii(std::string(page.file)), page.file == "contents.htm" ? 1 : 0);
+  }
   for (const char* line : {"<br>", "<hr>", "<br>", "<A NAME=\"TOP_APPB\"></A>",
                            "<p align=\"CENTER\"><FONT FACE=\"Arial Black\"SIZE=+1>Appendix "
                            "B</FONT><br><br>"})
@@ -170,8 +168,13 @@ std::string MakeOneFile(App& app) {
           Icon::Question, kYes | kNo | kCancel, kNo));
   if (outline == kCancel) return {};
 
+  // The pages are read while no build of this folder can change them.
+  const FolderHold hold(app, WhenBusy::Ask);
+  if (!hold.Held()) return {};
   const std::string folder = BookFolder(app);
   const std::string target = folder + bookFile;
+  // What an interrupted earlier print left beside the book goes (a running one's stays).
+  RemoveStaleWork(folder);
   Compiler compiler(app);
   KvxError error;
   try {

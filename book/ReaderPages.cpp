@@ -2,16 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cctype>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <optional>
 
 #include "base/Files.h"
 #include "book/BookText.h"
-#include "book/ByteChunks.h"
 #include "core/App.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/TopicIndex.h"
@@ -33,18 +30,7 @@ void AppendJsString(std::string& out, std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     // What stands as it is goes a run at a time: nearly all of the book's text.
     std::size_t plain = i;
-    for (;;) {
-      if (plain + chunks::kWidth > text.size()) {
-        while (plain < text.size() && kStandsAsItIs[static_cast<unsigned char>(text[plain])])
-          ++plain;
-        break;
-      }
-      if (const unsigned mask = chunks::JsEscapeMask(text.data() + plain); mask != 0) {
-        plain += static_cast<std::size_t>(std::countr_zero(mask));
-        break;
-      }
-      plain += chunks::kWidth;
-    }
+    while (plain < text.size() && kStandsAsItIs[static_cast<unsigned char>(text[plain])]) ++plain;
     if (plain > i) {
       out.append(text, i, plain - i);
       i = plain;
@@ -133,15 +119,6 @@ std::string EditionHeading(const App& app) {
 
 }  // namespace
 
-std::vector<std::string> ReadingOrder() {
-  std::vector<std::string> pages = {"contents.htm", "preface.htm"};
-  for (int n = 1; n <= 17; ++n)
-    pages.push_back(std::string("chap") + (n < 10 ? "0" : "") + std::to_string(n) + ".htm");
-  for (const char* page : {"statchap.htm", "appendA.htm", "appendB.htm", "appendC.htm"})
-    pages.emplace_back(page);
-  return pages;
-}
-
 IndexedPage IndexPage(const PageText& text) {
   IndexedPage indexed;
   AppendJsString(indexed.title, text.title);
@@ -167,85 +144,39 @@ std::shared_ptr<const IndexedPage> IndexedPageOf(const std::string& page, std::s
 
 namespace {
 
-// searchdb.js put together in the reading order as its pages come, in any order: a page's
-// rows go out once every page before it in that order has gone out, so that most of the
-// file is written while a build still makes pages. The rows come first and the pages'
-// titles after them, once every page is known.
-class SearchIndexAssembly {
- public:
-  // out writes the bytes at once, or (keep) keeps the view of them until the index is gone.
-  SearchIndexAssembly(std::vector<std::string> order, std::function<void(std::string_view)> out,
-                      bool keep)
-      : order_(std::move(order)), out_(std::move(out)), keep_(keep) {
-    out_(
-        "// The search index of this edition of the book, written by the build for search.js.\n"
-        "var KVX_SEARCH_INDEX = {\n\"sections\": [");
-  }
-
-  // A page outside the order is left out.
-  void Add(const std::string& page, std::shared_ptr<const IndexedPage> indexed) {
-    if (std::find(order_.begin() + static_cast<std::ptrdiff_t>(next_), order_.end(), page) ==
-        order_.end())
-      return;
-    waiting_[page] = std::move(indexed);
-    while (next_ < order_.size()) {
-      const auto found = waiting_.find(order_[next_]);
-      if (found == waiting_.end()) return;
-      Send(found->first, std::move(found->second));
-      waiting_.erase(found);
-      ++next_;
-    }
-  }
-
-  // Ends the index; a page not added is taken from missing(page), or left out (nullptr).
-  void Finish(
-      const std::function<std::shared_ptr<const IndexedPage>(const std::string&)>& missing) {
-    for (; next_ < order_.size(); ++next_) {
-      const auto found = waiting_.find(order_[next_]);
-      std::shared_ptr<const IndexedPage> indexed =
-          found != waiting_.end() ? std::move(found->second) : missing(order_[next_]);
-      if (indexed) Send(order_[next_], std::move(indexed));
-    }
-    titles_ = "\n],\n\"pages\": {";
-    bool first = true;
-    for (const auto& [page, title] : titlesOf_) {
-      titles_ += first ? "\n" : ",\n";
-      first = false;
-      AppendJsString(titles_, page);
-      titles_ += ": ";
-      titles_ += title;
-    }
-    titles_ += "\n}};\n";
-    out_(titles_);
-  }
-
- private:
-  void Send(const std::string& page, std::shared_ptr<const IndexedPage> indexed) {
+// searchdb.js for the pages in their order (null ones left out): every page's sections as
+// rows of one list, then the pages' titles.
+std::string SearchIndexOf(
+    const std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>>& pages) {
+  std::string out =
+      "// The search index of this edition of the book, written by the build for search.js.\n"
+      "var KVX_SEARCH_INDEX = {\n\"sections\": [";
+  bool firstRow = true;
+  for (const auto& [page, indexed] : pages) {
+    if (!indexed || indexed->rows.empty()) continue;
     // The list's first row has no comma before it.
-    if (!indexed->rows.empty()) {
-      out_(std::string_view(indexed->rows).substr(firstRow_ ? 1 : 0));
-      firstRow_ = false;
-    }
-    titlesOf_.emplace_back(page, indexed->title);
-    if (keep_) kept_.push_back(std::move(indexed));
+    out += std::string_view(indexed->rows).substr(firstRow ? 1 : 0);
+    firstRow = false;
   }
+  out += "\n],\n\"pages\": {";
+  bool first = true;
+  for (const auto& [page, indexed] : pages) {
+    if (!indexed) continue;
+    out += first ? "\n" : ",\n";
+    first = false;
+    AppendJsString(out, page);
+    out += ": ";
+    out += indexed->title;
+  }
+  out += "\n}};\n";
+  return out;
+}
 
-  std::vector<std::string> order_;
-  std::function<void(std::string_view)> out_;
-  std::size_t next_ = 0;  // in order_, the first page not sent
-  bool keep_;
-  std::map<std::string, std::shared_ptr<const IndexedPage>> waiting_;
-  std::vector<std::pair<std::string, std::string>> titlesOf_;  // of the pages sent, in order
-  std::vector<std::shared_ptr<const IndexedPage>> kept_;       // sent, while out keeps views
-  std::string titles_;
-  bool firstRow_ = true;
-};
-
-// The pages of the reading order in the search index: all but the contents, which repeat
-// the headings of every page (a search finds the sections).
+// The pages of the search index, in reading order.
 std::vector<std::string> IndexedOrder() {
-  std::vector<std::string> order = ReadingOrder();
-  order.erase(std::find(order.begin(), order.end(), "contents.htm"));
+  std::vector<std::string> order;
+  for (const BookPage& page : kBookPages)
+    if (page.searched) order.emplace_back(page.file);
   return order;
 }
 
@@ -260,15 +191,10 @@ std::shared_ptr<const IndexedPage> IndexedFromFolder(const std::string& folder,
 }  // namespace
 
 std::string SearchIndexText(const std::vector<std::pair<std::string, PageText>>& pages) {
-  std::vector<std::string> order;
-  for (const auto& [page, text] : pages) order.push_back(page);
-  std::string out;
-  SearchIndexAssembly index(
-      order, [&out](std::string_view bytes) { out += bytes; }, false);
+  std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>> indexed;
   for (const auto& [page, text] : pages)
-    index.Add(page, std::make_shared<const IndexedPage>(IndexPage(text)));
-  index.Finish([](const std::string&) { return nullptr; });
-  return out;
+    indexed.emplace_back(page, std::make_shared<const IndexedPage>(IndexPage(text)));
+  return SearchIndexOf(indexed);
 }
 
 std::vector<std::string> SearchIndexLinks(std::string_view indexText) {
@@ -305,7 +231,7 @@ std::string TopicsHead(const std::string& heading) {
 }
 
 // topics.htm from its entries on: the same for every edition of a state and kind.
-std::string TopicEntries(const std::vector<std::string>& rows) {
+std::string TopicEntriesHtml(const std::vector<std::string>& rows) {
   std::vector<Entry> entries;
   entries.reserve(rows.size());
   for (const std::string& row : rows) {
@@ -362,28 +288,10 @@ std::string TopicEntries(const std::vector<std::string>& rows) {
   return "<p class=\"kvxletters\">" + letters + "</p>\r\n" + body + Bar() + "</BODY></HTML>\r\n";
 }
 
-// The entries of the current edition's topics.htm. A batch builds the editions of one
-// state one after another, so each thread keeps the last entries it made.
-const std::string& CurrentTopicEntries(const EditionFacts& facts) {
-  struct Made {
-    std::string stateName, stateCode;
-    bool generic = false;
-    std::string entries;
-  };
-  thread_local std::optional<Made> last;
-  if (!last || last->stateName != facts.stateName || last->stateCode != facts.stateCode ||
-      last->generic != facts.generic) {
-    const std::vector<std::string> rows =
-        TailorTopicLines(TopicLines(), facts.stateName, facts.stateCode, facts.generic);
-    last = Made{facts.stateName, facts.stateCode, facts.generic, TopicEntries(rows)};
-  }
-  return last->entries;
-}
-
 }  // namespace
 
 std::string TopicsPageText(const std::vector<std::string>& rows, const std::string& heading) {
-  return TopicsHead(heading) + TopicEntries(rows);
+  return TopicsHead(heading) + TopicEntriesHtml(rows);
 }
 
 std::string SearchPageText(const std::string& heading) {
@@ -420,116 +328,38 @@ std::shared_ptr<const IndexedPage> EditionText::Take(const std::string& page) {
   return std::move(found->second);
 }
 
+const std::string& TopicEntries::For(const EditionFacts& facts) {
+  if (!made_ || stateName_ != facts.stateName || stateCode_ != facts.stateCode ||
+      generic_ != facts.generic) {
+    entries_ = TopicEntriesHtml(
+        TailorTopicLines(TopicLines(), facts.stateName, facts.stateCode, facts.generic));
+    stateName_ = facts.stateName, stateCode_ = facts.stateCode, generic_ = facts.generic;
+    made_ = true;
+  }
+  return entries_;
+}
+
 EditionFacts FactsOf(const App& app) {
   return {EditionHeading(app), CurrentStateName(app), CurrentStateCode(app),
           app.session.Generic == "Y"};
 }
 
-namespace {
-
-// topics.htm and search.htm, with the topic index's entries made already. newFolder: the
-// folder was made for this build, so each file is written straight to its name.
-void WriteTopicAndSearchPages(const EditionFacts& facts, const std::string& folder,
-                              const std::string& topicEntries, bool newFolder) {
-  const std::string head = TopicsHead(facts.heading);
+void WriteReaderPages(const EditionFacts& facts, const std::string& topicEntries,
+                      const std::string& folder, EditionText known, FolderWrite how) {
+  std::vector<std::pair<std::string, std::shared_ptr<const IndexedPage>>> pages;
+  for (const std::string& page : IndexedOrder()) {
+    std::shared_ptr<const IndexedPage> indexed = known.Take(page);
+    pages.emplace_back(page, indexed ? std::move(indexed) : IndexedFromFolder(folder, page));
+  }
+  const std::string topics = TopicsHead(facts.heading) + topicEntries;
   const std::string search = SearchPageText(facts.heading);
-  if (newFolder) {
-    WriteNewFile(folder + kTopicsPage, {head, topicEntries});
-    WriteNewFile(folder + kSearchPage, search);
-  } else {
-    WriteFile(folder + kTopicsPage, {head, topicEntries});
-    WriteFile(folder + kSearchPage, search);
-  }
-}
-
-}  // namespace
-
-void WriteReaderPages(const EditionFacts& facts, const std::string& folder, EditionText known,
-                      bool newFolder) {
-  WriteTopicAndSearchPages(facts, folder, CurrentTopicEntries(facts), newFolder);
-  const std::vector<std::string> order = IndexedOrder();
-  std::vector<std::string_view> pieces;
-  SearchIndexAssembly index(
-      order, [&pieces](std::string_view bytes) { pieces.push_back(bytes); }, true);
-  for (const std::string& page : order)
-    if (std::shared_ptr<const IndexedPage> indexed = known.Take(page))
-      index.Add(page, std::move(indexed));
-  index.Finish([&folder](const std::string& page) { return IndexedFromFolder(folder, page); });
-  if (newFolder)
-    WriteNewFile(folder + kSearchIndex, pieces);
-  else
-    WriteFile(folder + kSearchIndex, pieces);
-}
-
-ReaderPagesWriter::ReaderPagesWriter(EditionFacts facts, std::string folder)
-    : facts_(std::move(facts)), folder_(std::move(folder)), thread_([this] { Run(); }) {}
-
-ReaderPagesWriter::~ReaderPagesWriter() {
-  if (!thread_.Joinable()) return;
-  {
-    const std::lock_guard<std::mutex> hold(lock_);
-    end_ = End::Abandon;
-  }
-  changed_.notify_one();
-  thread_.Join();
-}
-
-void ReaderPagesWriter::Add(const std::string& page, std::string_view html) {
-  Add(page, std::string(html));
-}
-
-std::string ReaderPagesWriter::Add(const std::string& page, std::string&& html) {
-  std::string buffer;
-  {
-    const std::lock_guard<std::mutex> hold(lock_);
-    queue_.emplace_back(page, std::move(html));
-    if (!read_.empty()) {
-      buffer = std::move(read_.back());
-      read_.pop_back();
-    }
-  }
-  changed_.notify_one();
-  return buffer;
-}
-
-void ReaderPagesWriter::Finish() {
-  {
-    const std::lock_guard<std::mutex> hold(lock_);
-    end_ = End::Write;
-  }
-  changed_.notify_one();
-  thread_.Join();
-  if (error_) std::rethrow_exception(error_);
-}
-
-void ReaderPagesWriter::Run() {
-  try {
-    // The search index is written as the pages come, into a file put in place at the end;
-    // a build that ends without Finish leaves the old index as it was.
-    ReplacingFile indexFile(folder_ + kSearchIndex);
-    // Made first, while the build makes its first pages: reading the pages keeps up with
-    // the build all the same.
-    const std::string& topicEntries = CurrentTopicEntries(facts_);
-    SearchIndexAssembly index(
-        IndexedOrder(), [&indexFile](std::string_view bytes) { indexFile.Append(bytes); }, false);
-    for (;;) {
-      std::unique_lock<std::mutex> hold(lock_);
-      changed_.wait(hold, [this] { return !queue_.empty() || end_ != End::None; });
-      if (end_ == End::Abandon) return;
-      if (queue_.empty()) break;  // every page handed over is read
-      std::pair<std::string, std::string> page = std::move(queue_.front());
-      queue_.pop_front();
-      hold.unlock();
-      index.Add(page.first, IndexedPageOf(page.first, page.second));
-      page.second.clear();
-      hold.lock();
-      read_.push_back(std::move(page.second));
-    }
-    WriteTopicAndSearchPages(facts_, folder_, topicEntries, false);
-    index.Finish([this](const std::string& page) { return IndexedFromFolder(folder_, page); });
-    indexFile.PutInPlace();
-  } catch (...) {
-    error_ = std::current_exception();  // read by Finish once the thread has ended
+  const std::string index = SearchIndexOf(pages);
+  for (const auto& [name, bytes] :
+       {std::pair{kTopicsPage, &topics}, {kSearchPage, &search}, {kSearchIndex, &index}}) {
+    if (how == FolderWrite::New)
+      WriteNewFile(folder + name, *bytes);
+    else
+      WriteFile(folder + name, *bytes);
   }
 }
 

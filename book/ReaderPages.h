@@ -5,31 +5,18 @@
 // from file:// where a browser refuses to fetch). The stylesheet and the search script
 // are shipped in the program folder, not written.
 
-#include <condition_variable>
-#include <deque>
-#include <exception>
 #include <map>
 #include <memory>
-#include <mutex>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "base/Threads.h"
 #include "book/BookFiles.h"
 #include "book/PageText.h"
 
 namespace kvx {
 
 struct App;
-
-inline constexpr const char* kTopicsPage = "topics.htm";
-inline constexpr const char* kSearchPage = "search.htm";
-inline constexpr const char* kSearchIndex = "searchdb.js";
-
-// The pages of the book in reading order, the order of the bar's Previous and Next.
-std::vector<std::string> ReadingOrder();
 
 // One page of the search index as searchdb.js holds it, made as soon as the page is read so
 // that its words need not be kept: its title and its sections as the index writes them
@@ -83,45 +70,29 @@ struct EditionFacts {
 };
 EditionFacts FactsOf(const App& app);
 
-// Writes topics.htm, search.htm and searchdb.js for the edition into folder (ending in
-// "/"; the program folder, or a batch's edition folder). The index holds the pages of the
-// reading order but the contents (which repeat every heading): those in pages, and the
-// others read from folder; a page in neither is left out. newFolder: the folder was made
-// for this build, so nothing in it is replaced. Uses no App, so any thread may call it.
-void WriteReaderPages(const EditionFacts& facts, const std::string& folder, EditionText pages,
-                      bool newFolder = false);
-
-// Makes the reader's pages of one build on a thread of its own: it reads the words of each
-// page handed to it while the build makes the next, and writes the pages when the build is
-// done, so that a build on two cores does not wait for them.
-class ReaderPagesWriter {
+// The entries of topics.htm for an edition's state and kind. They are the same for every
+// edition of one state and kind, so the last ones made are kept: a batch worker builds the
+// editions of one state one after another.
+class TopicEntries {
  public:
-  ReaderPagesWriter(EditionFacts facts, std::string folder);
-  // A build that ends without Finish (a page failed) leaves the reader's pages unwritten.
-  ~ReaderPagesWriter();
-  ReaderPagesWriter(const ReaderPagesWriter&) = delete;
-  ReaderPagesWriter& operator=(const ReaderPagesWriter&) = delete;
-
-  void Add(const std::string& page, std::string_view html);
-  // Takes the page's text, and gives back the emptied buffer of a page already read (or
-  // none), for the build to make its next page in without new memory.
-  std::string Add(const std::string& page, std::string&& html);
-  // Writes the reader's pages once every page is read; raises what writing them raised.
-  void Finish();
+  const std::string& For(const EditionFacts& facts);
 
  private:
-  enum class End { None, Write, Abandon };
-  void Run();
-
-  EditionFacts facts_;
-  std::string folder_;
-  std::mutex lock_;
-  std::condition_variable changed_;
-  std::deque<std::pair<std::string, std::string>> queue_;
-  std::vector<std::string> read_;  // the buffers of pages read, emptied, for Add to give back
-  End end_ = End::None;
-  std::exception_ptr error_;
-  SideThread thread_;  // last, so that it starts once the rest is made
+  std::string stateName_, stateCode_;
+  bool generic_ = false, made_ = false;
+  std::string entries_;
 };
+
+// How a build writes into its folder: replacing what is there (the program folder), or
+// into a folder made for it, where nothing is replaced.
+enum class FolderWrite { Replace, New };
+
+// Writes topics.htm (with the entries made by TopicEntries), search.htm and searchdb.js for
+// the edition into folder (ending in "/"; the program folder, or a batch's edition
+// folder). The index holds the pages of the reading order but the contents (which repeat
+// every heading): those in pages, and the others read from folder; a page in neither is
+// left out. Uses no App, so any thread may call it.
+void WriteReaderPages(const EditionFacts& facts, const std::string& topicEntries,
+                      const std::string& folder, EditionText pages, FolderWrite how);
 
 }  // namespace kvx

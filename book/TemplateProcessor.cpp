@@ -4,6 +4,7 @@
 
 #include "base/Errors.h"
 #include "base/Files.h"
+#include "book/BookFiles.h"
 #include "book/BookSources.h"
 #include "book/BookText.h"
 #include "book/ConditionCodes.h"
@@ -274,6 +275,41 @@ void ProcessDecodedTemplate(std::string_view text, TemplateContext& context, std
   ForEachLine(text, [&](std::string_view line) { processor.Line(line); });
 }
 
+namespace {
+
+// Puts the page's reading bar, made from the book's table of pages, after the line that
+// opens the body (after the fence that keeps it out of the printable book, where one
+// follows) and before the line that closes it. A page the table does not know has none.
+void AddReadingBars(std::string& page, const std::string& templateFile) {
+  std::string tmpl = NameOf(templateFile);
+  if (const std::size_t dot = tmpl.rfind('.'); dot != std::string::npos) tmpl.resize(dot);
+  const BookPage* found = nullptr;
+  for (const BookPage& p : kBookPages)
+    if (!p.tmpl.empty() && EqualsIgnoreCase(std::string(p.tmpl), tmpl)) found = &p;
+  if (!found) return;
+  const std::string bar = ReadingBar(found->file) + "\r\n";
+  std::size_t top = std::string::npos, bottom = std::string::npos;
+  for (std::size_t at = 0; at < page.size();) {
+    std::size_t end = page.find('\n', at);
+    end = end == std::string::npos ? page.size() : end + 1;
+    const std::string_view line(page.data() + at, end - at);
+    if (top == std::string::npos &&
+        StartsWith(UpperAscii(std::string(line.substr(0, 5))), "<BODY")) {
+      top = end;
+      const std::size_t next = page.find('\n', end);
+      if (next != std::string::npos && Contains(page.substr(end, next - end), "STOP_EBOOK"))
+        top = next + 1;
+    }
+    if (Contains(UpperAscii(std::string(line)), "</BODY>")) bottom = at;
+    at = end;
+  }
+  if (bottom != std::string::npos && (top == std::string::npos || bottom >= top))
+    page.insert(bottom, bar);
+  if (top != std::string::npos) page.insert(top, bar);
+}
+
+}  // namespace
+
 bool MakePage(App& app, const TemplateSource& source,
               const std::function<const ChapterLines&()>& stateChapter, std::string& page,
               const std::string& workFile, int* directiveMessages) {
@@ -290,6 +326,7 @@ bool MakePage(App& app, const TemplateSource& source,
       try {
         page.reserve(source.text.size() + source.text.size() / 4);
         ProcessDecodedTemplate(source.text, context, page);
+        AddReadingBars(page, source.fileName);
       } catch (...) {
         error = CurrentError();
       }

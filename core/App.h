@@ -5,9 +5,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
+#include "base/FolderLock.h"
 #include "consult/ConsultState.h"
 #include "core/Edition.h"
 #include "core/StateTable.h"
@@ -85,6 +87,10 @@ struct App {
   NavigationState nav;
   ConsultState consult;
   Hooks hooks;
+  // The lock on the program folder while a build, print or save holds it (HoldProgramFolder),
+  // with how many of them hold it now: a save inside a build shares the build's lock.
+  std::unique_ptr<FolderLock> folderLock;
+  int folderHolds = 0;
 
   // The full name of a file in the program folder.
   std::string Path(const std::string& name) const { return session.PathSpec + name; }

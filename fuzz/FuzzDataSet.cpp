@@ -62,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kvx::LoadStateTable(app.states);
   app.session.PathSpec = Folder();
   try {
-    kvx::LoadDataSet(app, 1);
-    kvx::LoadDataSet(app, 2);
+    kvx::LoadDataSet(app, kvx::LoadMode::StartUp);
+    kvx::LoadDataSet(app, kvx::LoadMode::Open);
     kvx::SaveDataSet(app, "SAVED.KVX");
     kvx::ConvertOldDataNames(app);
     kvx::Startup(app, 1);

@@ -86,6 +86,7 @@ bool MatchesPattern(const std::string& name, const std::string& pattern) {
 }
 
 bool IsUserFile(const std::string& name) {
+  if (IsWorkName(name)) return true;
   for (const char* pattern : kUserFilePatterns)
     if (MatchesPattern(name, pattern)) return true;
   return false;

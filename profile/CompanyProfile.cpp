@@ -8,92 +8,59 @@
 
 namespace kvx {
 
+const DataSetField kDataSetFields[kDataSetLines] = {
+    {&CompanyProfile::StateName},
+    {&CompanyProfile::StateCode},
+    {&CompanyProfile::Company, nullptr, true},
+    {&CompanyProfile::Entity, nullptr, true},
+    {&CompanyProfile::InExistence, nullptr, true},
+    {&CompanyProfile::EmployeesText, nullptr, true},
+    {nullptr, &CompanyProfile::Employees, true},
+    {&CompanyProfile::SoleOwner, nullptr, true},
+    {&CompanyProfile::CloselyHeld, nullptr, true},
+    {&CompanyProfile::Revenues, nullptr, true},
+    {&CompanyProfile::Franchise, nullptr, true},
+    {&CompanyProfile::Inventories, nullptr, true},
+    {&CompanyProfile::RetirementPlan, nullptr, true},
+    {&CompanyProfile::WelfarePlans, nullptr, true},
+    {&CompanyProfile::ForeignInvestors, nullptr, true},
+    {&CompanyProfile::BizDescription, nullptr, true},
+    {nullptr, &CompanyProfile::BizCategory, true},
+    {&CompanyProfile::DataComplete},
+};
+
 std::vector<std::string> ProfileLines(const CompanyProfile& p) {
-  return {p.StateName,
-          p.StateCode,
-          p.Company,
-          p.Entity,
-          p.InExistence,
-          p.EmployeesText,
-          std::to_string(p.Employees),
-          p.SoleOwner,
-          p.CloselyHeld,
-          p.Revenues,
-          p.Franchise,
-          p.Inventories,
-          p.RetirementPlan,
-          p.WelfarePlans,
-          p.ForeignInvestors,
-          p.BizDescription,
-          std::to_string(p.BizCategory),
-          p.DataComplete};
+  std::vector<std::string> lines;
+  for (const DataSetField& field : kDataSetFields)
+    lines.push_back(field.text ? p.*field.text : std::to_string(p.*field.number));
+  return lines;
+}
+
+void HideCompany(CompanyProfile& p) {
+  for (const DataSetField& field : kDataSetFields) {
+    if (!field.companyAnswer) continue;
+    if (field.text)
+      (p.*field.text).clear();
+    else
+      p.*field.number = 0;
+  }
+  p.Company = "Your Company";
+  p.DataComplete = "N";
 }
 
 std::int32_t LeadingNumber(const std::string& text) {
   const std::optional<std::int32_t> value = LeadingInt32(text, " 	");
-  if (!value) Raise(6, "Number too large: " + text.substr(0, 40));
+  if (!value) Raise(kErrOverflow, "Number too large: " + text.substr(0, 40));
   return *value;
 }
 
 void SetProfileLine(CompanyProfile& p, int n, const std::string& line) {
-  switch (n) {
-    case 1:
-      p.StateName = line;
-      break;
-    case 2:
-      p.StateCode = line;
-      break;
-    case 3:
-      p.Company = line;
-      break;
-    case 4:
-      p.Entity = line;
-      break;
-    case 5:
-      p.InExistence = line;
-      break;
-    case 6:
-      p.EmployeesText = line;
-      break;
-    case 7:
-      p.Employees = LeadingNumber(line);
-      break;
-    case 8:
-      p.SoleOwner = line;
-      break;
-    case 9:
-      p.CloselyHeld = line;
-      break;
-    case 10:
-      p.Revenues = line;
-      break;
-    case 11:
-      p.Franchise = line;
-      break;
-    case 12:
-      p.Inventories = line;
-      break;
-    case 13:
-      p.RetirementPlan = line;
-      break;
-    case 14:
-      p.WelfarePlans = line;
-      break;
-    case 15:
-      p.ForeignInvestors = line;
-      break;
-    case 16:
-      p.BizDescription = line;
-      break;
-    case 17:
-      p.BizCategory = LeadingNumber(line);
-      break;
-    case 18:
-      p.DataComplete = line;
-      break;
-    default:
-      break;
-  }
+  if (n < 1 || n > kDataSetLines) return;
+  const DataSetField& field = kDataSetFields[n - 1];
+  if (field.text)
+    p.*field.text = line;
+  else
+    p.*field.number = LeadingNumber(line);
 }
 
 }  // namespace kvx

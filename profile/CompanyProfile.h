@@ -41,6 +41,23 @@ struct CompanyProfile : InterviewAnswers {
 
 inline constexpr int kDataSetLines = 18;
 
+// A line of the data-set file: the field it holds, as text or as a whole number (written
+// in digits, read by the leading-number rule), and whether it is an answer about the
+// company, which the generic edition leaves empty.
+struct DataSetField {
+  std::string CompanyProfile::*text = nullptr;
+  std::int32_t CompanyProfile::*number = nullptr;
+  bool companyAnswer = false;
+};
+
+// The data-set file's lines in order: the table that reading, writing and the generic
+// edition all follow.
+extern const DataSetField kDataSetFields[kDataSetLines];
+
+// Empties every answer about the company and names it "Your Company" (not complete): the
+// company of the generic edition. The state stays.
+void HideCompany(CompanyProfile& p);
+
 // The 18 lines of the data-set file, without line ends.
 std::vector<std::string> ProfileLines(const CompanyProfile& p);
 

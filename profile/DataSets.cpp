@@ -2,10 +2,11 @@
 
 #include <random>
 
-#include "core/App.h"
-#include "core/Trap.h"
 #include "base/Files.h"
+#include "core/App.h"
+#include "core/FolderHold.h"
 #include "core/Messages.h"
+#include "core/Trap.h"
 
 namespace kvx {
 
@@ -21,11 +22,11 @@ void ReadDataList(App& app) {
   }
 }
 
-bool LoadDataSet(App& app, int mode) {
+bool LoadDataSet(App& app, LoadMode mode) {
   Session& s = app.session;
   CompanyProfile& p = app.profile;
   return Trap(app, "LoadDataSet", [&] {
-    if (mode == 1 || mode == 3) {
+    if (mode == LoadMode::StartUp || mode == LoadMode::Reread) {
       LineReader last(app.Path("LASTDATA.TXT"));
       s.DataFile = last.Next();
       ReadDataList(app);
@@ -40,7 +41,7 @@ bool LoadDataSet(App& app, int mode) {
     const std::string stateName = in.Next();
     const std::string stateCode = in.Next();
     bool takeState = true;
-    if (mode == 2) {
+    if (mode == LoadMode::Open) {
       if (!Exist(app.Path(stateCode + ".DAT"))) {
         app.ui.ShowMessage(Box(s.ProgName,
                                "Unable to find " + stateName + " file" + "\r\r" +
@@ -59,7 +60,7 @@ bool LoadDataSet(App& app, int mode) {
     for (int n = 3; n <= kDataSetLines; ++n) SetProfileLine(p, n, in.Next());
 
     bool changed = false;
-    if (mode == 1 || mode == 2) {
+    if (mode == LoadMode::StartUp || mode == LoadMode::Open) {
       const int built = app.hooks.stateChapterNumber(app);
       if (built >= 1 && built <= kStateCount) {
         const std::string& row = app.states.States[built];
@@ -75,27 +76,32 @@ bool LoadDataSet(App& app, int mode) {
   });
 }
 
-bool SaveDataSet(App& app, const std::string& name) {
+void MakeCurrentDataSet(App& app, const std::string& name) {
   Session& s = app.session;
+  WriteFileAtomic(app.Path("LASTDATA.TXT"), JoinLines({name}));
+  s.DataFile = name;
+  std::mt19937 random(app.system.ClockSeed());
+  const int r = std::uniform_int_distribution<int>(1, kDataListSlots - 1)(random);
+  for (int i = 1; i <= kDataListSlots; ++i) {
+    if (EqualsIgnoreCase(s.DataList[i], name)) return;
+    if (s.DataList[i].empty() || i == kDataListSlots) {
+      // A full list replaces a random earlier entry; the last slot, while empty, is
+      // simply used, so the list never carries an empty line.
+      s.DataList[s.DataList[i].empty() ? i : r] = name;
+      std::vector<std::string> lines(s.DataList.begin() + 1, s.DataList.begin() + i + 1);
+      WriteFileAtomic(app.Path("NDEXDATA.TXT"), JoinLines(lines));
+      return;
+    }
+  }
+}
+
+bool SaveDataSet(App& app, const std::string& name) {
+  const FolderHold hold(app, WhenBusy::Ask);
+  if (!hold.Held()) return false;
   return Trap(app, "SaveDataSet", [&] {
     if (!IsPlainFileName(name)) Raise(kErrBadFileName, "Bad data set name: " + name);
     WriteFileAtomic(app.Path(name), JoinLines(ProfileLines(app.profile)));
-    WriteFileAtomic(app.Path("LASTDATA.TXT"), JoinLines({name}));
-    s.DataFile = name;
-
-    std::mt19937 random(app.system.ClockSeed());
-    const int r = std::uniform_int_distribution<int>(1, kDataListSlots - 1)(random);
-    for (int i = 1; i <= kDataListSlots; ++i) {
-      if (EqualsIgnoreCase(s.DataList[i], name)) return;
-      if (s.DataList[i].empty() || i == kDataListSlots) {
-        // A full list replaces a random earlier entry; the last slot, while empty, is
-        // simply used, so the list never carries an empty line.
-        s.DataList[s.DataList[i].empty() ? i : r] = name;
-        std::vector<std::string> lines(s.DataList.begin() + 1, s.DataList.begin() + i + 1);
-        WriteFileAtomic(app.Path("NDEXDATA.TXT"), JoinLines(lines));
-        return;
-      }
-    }
+    MakeCurrentDataSet(app, name);
   });
 }
 

@@ -8,13 +8,20 @@ namespace kvx {
 
 struct App;
 
-// mode 1: start-up; 2: the user opens another data set; 3: re-reading the current one.
-// Both return false when the error trap reported a failure.
-bool LoadDataSet(App& app, int mode);
+// Why a data set is loaded: at start-up (LASTDATA.TXT names it, and a built state chapter
+// wins over its state), because the user opens another one (the book of the state it names
+// is to be built), or to read the current one again. False when the error trap reported a
+// failure.
+enum class LoadMode { StartUp = 1, Open = 2, Reread = 3 };
+bool LoadDataSet(App& app, LoadMode mode);
 
 // Writes the profile to the data set name (a plain file name in the program folder),
 // makes it the current data set and lists it.
 bool SaveDataSet(App& app, const std::string& name);
+
+// Makes name (a data set of the program folder) the current data set: LASTDATA.TXT names
+// it, and NDEXDATA.TXT lists it (DataList read before). Raises as WriteFileAtomic.
+void MakeCurrentDataSet(App& app, const std::string& name);
 
 // Reads NDEXDATA.TXT into DataList: empty lines and names of files that no longer exist
 // are dropped, and at most 1000 names are kept, without gaps.

@@ -35,7 +35,7 @@ void OpenDataFile(App& app) {
   }
   s.DataSetChosen = 0;
   s.Generic = "N";
-  LoadDataSet(app, 2);
+  LoadDataSet(app, LoadMode::Open);
   SaveDataSet(app, s.DataFile);
   app.hooks.createBook(app);
   app.ui.ShowMainWindow(kMainWindow);

@@ -35,7 +35,7 @@ void ChangeOfState(App& app) {
     s.Generic = "N";
     // Builds the generic edition for the new state and ends the main window for a
     // rebuild, so it is not shown again here.
-    GenericEdition(app, 2);
+    GenericEdition(app, GenericAsk::StateChanged);
     return;
   }
   s.Generic = "N";

@@ -245,7 +245,7 @@ void MainWindow::Menu(int id) {
       closed_ = true;
       break;
     case kMenuGeneric:
-      GenericEdition(app_, 1);
+      GenericEdition(app_, GenericAsk::Ask);
       break;
     case kMenuHelp:
       StartHelpViewer(app_);

@@ -56,6 +56,8 @@ void InstallMode(App& app) {
   for (const char* name :
        {"LASTDATA.TXT", "STATCHAP.HTM", "GENERIC.TXT", "temp.txt", "TEMPHTML.HTM", "OUTPUT.HTM"})
     Silently([&] { DeleteIfExists(app.Path(name)); });
+  // What interrupted saves and builds left, and the hidden page copies of earlier releases.
+  RemoveStaleWork(app.session.PathSpec);
   Silently([&] {
     const std::string update = app.Path("UPDATE.DAT");
     if (!Exist(update)) return;
@@ -94,7 +96,7 @@ void Startup(App& app, int /*mode*/) {
         s.QuitFlag = -1;
         return;
       }
-      LoadDataSet(app, 1);
+      LoadDataSet(app, LoadMode::StartUp);
       return;
     }
 

@@ -14,8 +14,10 @@
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookFiles.h"
 #include "book/BookSources.h"
 #include "book/PrintableBook.h"
+#include "book/ReaderPages.h"
 
 namespace kvxbook {
 
@@ -66,7 +68,7 @@ void ReadDataSets(const std::string& dir, std::vector<Edition>& editions) {
 // Builds one edition into a new work folder and puts it in place of out + name.
 void BuildOne(kvx::App& app, BatchUi& ui, const kvx::BookSources& sources,
               const kvx::SharedFiles& shared, const BatchOptions& options, const std::string& out,
-              Edition& e) {
+              kvx::TopicEntries& topics, Edition& e) {
   app.profile = e.profile;
   app.session.DataFile = e.dataSet;
   app.session.WinVer.clear();
@@ -77,7 +79,7 @@ void BuildOne(kvx::App& app, BatchUi& ui, const kvx::BookSources& sources,
   std::string work;
   try {
     work = kvx::MakeWorkFolder(out, e.name);
-    e.built = kvx::BuildFreshEdition(app, sources, work, shared, options.generic, e.reason);
+    e.built = kvx::BuildFreshEdition(app, sources, work, shared, options.generic, topics, e.reason);
     if (e.built && options.print) {
       // The one-file book is compiled from the pages just made and put beside them ("XP"
       // keeps the printable book in the folder of the pages, whose pictures are there).
@@ -124,8 +126,9 @@ void BuildAll(const kvx::BookSources& sources, const kvx::SharedFiles& shared,
   auto work = [&] {
     std::ostringstream blocks;  // what the edition would show; its notices are kept apart
     BatchApp batch(blocks);
+    kvx::TopicEntries topics;
     for (std::size_t i; (i = next.fetch_add(1)) < queue.size();) {
-      BuildOne(batch.app, batch.ui, sources, shared, options, out, *queue[i]);
+      BuildOne(batch.app, batch.ui, sources, shared, options, out, topics, *queue[i]);
       blocks.str({});
       done.fetch_add(1, std::memory_order_release);
     }

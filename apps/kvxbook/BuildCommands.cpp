@@ -10,16 +10,38 @@
 #include "base/Files.h"
 #include "book/BookBuilder.h"
 #include "book/PrintableBook.h"
+#include "core/FolderHold.h"
+#include "profile/DataSets.h"
 
 namespace kvxbook {
 
 namespace {
+
+// With the folder held, the data set loaded becomes the folder's current one, as opening
+// it in the program and building would make it: the book there and the current company
+// never disagree.
+int MakeItCurrent(kvx::App& app, const kvx::FolderHold& hold) {
+  if (!hold.Held()) {
+    std::cerr << "kvxbook: " << kvx::FolderBusyText(app.session.PathSpec) << "\n";
+    return kFailed;
+  }
+  try {
+    if (kvx::Exist(app.Path("NDEXDATA.TXT"))) kvx::ReadDataList(app);
+    kvx::MakeCurrentDataSet(app, app.session.DataFile);
+  } catch (const kvx::KvxError& e) {
+    std::cerr << "kvxbook: " << e.diag << " (error " << e.number << ")\n";
+    return kFailed;
+  }
+  return kOk;
+}
 
 int Build(kvx::App& app, const std::vector<std::string>& args) {
   std::string dir, dataSet;
   bool generic = false;
   if (!FolderArguments(args, "--generic", dir, dataSet, generic)) return Usage();
   if (const int status = LoadProgramFolder(app, dir, dataSet); status != kOk) return status;
+  const kvx::FolderHold hold(app, kvx::WhenBusy::GiveUp);
+  if (const int status = MakeItCurrent(app, hold); status != kOk) return status;
   try {
     if (generic) return kvx::BuildGenericEdition(app, true) ? kOk : kFailed;
     app.session.Generic = "N";
@@ -36,6 +58,8 @@ int Print(kvx::App& app, const std::vector<std::string>& args) {
   bool outline = false;
   if (!FolderArguments(args, "--outline", dir, dataSet, outline)) return Usage();
   if (const int status = LoadProgramFolder(app, dir, dataSet); status != kOk) return status;
+  const kvx::FolderHold hold(app, kvx::WhenBusy::GiveUp);
+  if (const int status = MakeItCurrent(app, hold); status != kOk) return status;
   app.session.Generic = kvx::Exist(app.Path("GENERIC.TXT")) ? "Y" : "N";
   // OK to compile, the outline as asked, and Cancel to viewing, so no browser starts.
   auto& answers = static_cast<BatchUi&>(app.ui).answers;

@@ -12,6 +12,7 @@
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookFiles.h"
 #include "book/TemplateCheck.h"
 #include "core/StateTable.h"
 

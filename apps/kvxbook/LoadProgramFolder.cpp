@@ -41,7 +41,10 @@ int LoadProgramFolder(kvx::App& app, const std::string& dir, const std::string& 
     return kUsage;
   }
   kvx::Session& s = app.session;
-  s.PathSpec = dir.back() == '/' ? dir : dir + "/";
+  // The pages name the folder: a relative one would mean nothing read from elsewhere.
+  std::string folder = std::filesystem::absolute(dir, ec).lexically_normal().string();
+  if (ec) folder = dir;
+  s.PathSpec = folder.back() == '/' ? folder : folder + "/";
   std::string name = dataSet;
   try {
     if (name.empty()) {

@@ -13,6 +13,7 @@
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookFiles.h"
 #include "book/BookText.h"
 #include "book/LineCodec.h"
 #include "book/ReaderPages.h"
@@ -64,11 +65,8 @@ class Scratch {
 };
 
 std::vector<std::string> BookPages() {
-  std::vector<std::string> pages = {"statchap.htm",   "contents.htm",  "preface.htm",
-                                    "appendA.htm",    "appendB.htm",   "appendC.htm",
-                                    kvx::kTopicsPage, kvx::kSearchPage};
-  for (int n = 1; n <= 17; ++n)
-    pages.push_back((n < 10 ? "chap0" : "chap") + std::to_string(n) + ".htm");
+  std::vector<std::string> pages = kvx::ReadingOrder();
+  pages.insert(pages.end(), {kvx::kTopicsPage, kvx::kSearchPage});
   return pages;
 }
 
@@ -364,8 +362,8 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
         std::string title = shown.substr(0, slash);
         title.erase(title.find_last_not_of(' ') + 1);
         const std::string address = kvx::TopicTargetToAddress(shown.substr(slash + 1));
-        findings.Check("topics.txt", static_cast<int>(i) + 1, "\"" + title + "\"", address,
-                       built, name);
+        findings.Check("topics.txt", static_cast<int>(i) + 1, "\"" + title + "\"", address, built,
+                       name);
         rowAddresses.insert(address);
       }
       for (int form = kvx::kFirstMenu; form <= kvx::kLastMenu; ++form) {

@@ -7,6 +7,7 @@
 
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookFiles.h"
 #include "profile/CompanyProfile.h"
 #include "tests/book/BookFixture.h"
 
@@ -115,7 +116,7 @@ TEST(GenericEdition, RoundTripKeepsEveryFieldAndMarksTheEditionOnlyInBetween) {
   t.app.session.DataFile = "acme.kvx";
   const std::vector<std::string> before = ProfileLines(t.app.profile);
 
-  ASSERT_EQ(0, t.Run([](App& app) { GenericEdition(app, 1); }));
+  ASSERT_EQ(0, t.Run([](App& app) { GenericEdition(app, GenericAsk::Ask); }));
   EXPECT_EQ("California\r\n", t.Get("GENERIC.TXT"));
   EXPECT_EQ("Y", t.app.session.Generic);
   EXPECT_EQ(1, t.app.session.QuitFlag);
@@ -124,7 +125,7 @@ TEST(GenericEdition, RoundTripKeepsEveryFieldAndMarksTheEditionOnlyInBetween) {
   EXPECT_NE(std::string::npos, t.Output().find("file format (generic version)."));
 
   t.app.session.QuitFlag = 0;
-  ASSERT_EQ(0, t.Run([](App& app) { GenericEdition(app, 1); }));
+  ASSERT_EQ(0, t.Run([](App& app) { GenericEdition(app, GenericAsk::Ask); }));
   EXPECT_FALSE(t.Has("GENERIC.TXT"));
   EXPECT_EQ("N", t.app.session.Generic);
   EXPECT_EQ(1, t.app.session.QuitFlag);
@@ -137,7 +138,7 @@ TEST(GenericEdition, RoundTripKeepsEveryFieldAndMarksTheEditionOnlyInBetween) {
 TEST(GenericEdition, NoToEitherQuestionChangesNothing) {
   TestApp t("No\n");
   PutNamedBook(t);
-  ASSERT_EQ(0, t.Run([](App& app) { GenericEdition(app, 1); }));
+  ASSERT_EQ(0, t.Run([](App& app) { GenericEdition(app, GenericAsk::Ask); }));
   EXPECT_FALSE(t.Has("GENERIC.TXT"));
   EXPECT_FALSE(t.Has("chap01.htm"));
   EXPECT_EQ(0, t.app.session.QuitFlag);
@@ -152,7 +153,7 @@ TEST(GenericEdition, StateChangeRebuildsTheGenericEditionWithoutAQuestion) {
   t.Put("TX.dat", Encoded({"<A NAME=\"LEGAL044\"></A>"}));
   t.app.profile.StateName = "Texas";
   t.app.profile.StateCode = "TX";
-  ASSERT_EQ(0, t.Run([](App& app) { GenericEdition(app, 2); }));
+  ASSERT_EQ(0, t.Run([](App& app) { GenericEdition(app, GenericAsk::StateChanged); }));
   EXPECT_EQ("Texas\r\n", t.Get("GENERIC.TXT"));
   EXPECT_EQ("<A NAME=\"LEGAL044\"></A>\r\n", t.Get("statchap.htm"));
   EXPECT_EQ(0u, t.Output().find("== QUICK\ntext: ...Creating 'generic' version of Texas "

@@ -6,6 +6,7 @@
 
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookFiles.h"
 #include "book/LineCodec.h"
 #include "profile/CompanyProfile.h"
 

@@ -7,6 +7,7 @@
 
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookFiles.h"
 #include "book/PrintableBook.h"
 #include "book/StateChapter.h"
 #include "tests/book/BookFixture.h"

@@ -44,7 +44,7 @@ TEST(Kvxbook, BuildTakesTheNamedDataSetOverLastData) {
   RunKvxbook("build " + Quoted(t.dir()) + " other.kvx", status);
   EXPECT_EQ(0, status);
   EXPECT_NE(std::string::npos, t.Get("chap01.htm").find("Other Co"));
-  EXPECT_EQ("acme.kvx\r\n", t.Get("LASTDATA.TXT"));  // no session file is written
+  EXPECT_EQ("other.kvx\r\n", t.Get("LASTDATA.TXT"));  // the data set built is now current
 }
 
 TEST(Kvxbook, BuildFailuresAndUsage) {

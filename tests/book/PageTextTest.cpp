@@ -1,42 +1,15 @@
-// The scans that read every byte of a built page sixteen at a time: the masks agree with
-// testing the bytes one by one, and the words and the index come out the same wherever
-// in a chunk a blank, a tag or a byte to escape falls.
+// The scans that read every byte of a built page: the words and the index come out the
+// same wherever a blank, a tag or a byte to escape falls.
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "book/ByteChunks.h"
 #include "book/PageText.h"
 #include "book/ReaderPages.h"
 
 namespace kvx::test {
 namespace {
-
-void ExpectMasksAgree(const char* chunk) {
-  using namespace chunks;
-  EXPECT_EQ(MaskOf(chunk, NeedsJsEscape), JsEscapeMask(chunk));
-  EXPECT_EQ(MaskOf(chunk, MayEndRun), RunEndMask(chunk));
-  EXPECT_EQ(MaskOf(chunk, IsSpace), SpaceMask(chunk));
-}
-
-TEST(ByteChunks, MasksAgreeWithTestingEachByte) {
-  // Every byte value at every place of a chunk of plain letters.
-  for (int value = 0; value < 256; ++value) {
-    for (std::size_t at = 0; at < chunks::kWidth; ++at) {
-      char chunk[chunks::kWidth];
-      std::fill(std::begin(chunk), std::end(chunk), 'x');
-      chunk[at] = static_cast<char>(value);
-      ExpectMasksAgree(chunk);
-    }
-  }
-  std::mt19937 random(7);
-  for (int n = 0; n < 2000; ++n) {
-    char chunk[chunks::kWidth];
-    for (char& c : chunk) c = static_cast<char>(random() % 256);
-    ExpectMasksAgree(chunk);
-  }
-}
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';

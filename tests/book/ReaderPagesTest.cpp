@@ -159,18 +159,12 @@ TEST(WriteReaderPages, TheIndexFollowsTheReadingOrderHoweverThePagesCome) {
            "\"></A><p>words of " + anchor + "</p></BODY></HTML>";
   };
   WriteFile(folder.path() + "appendB.htm", page("B"));  // a ready page, read from the folder
-  const std::string old = "the last edition's index";
-  WriteFile(folder.path() + kSearchIndex, old);
-  {
-    ReaderPagesWriter abandoned({"heading", "Texas", "TX", false}, folder.path());
-    abandoned.Add("chap01.htm", page("one"));
-  }
-  EXPECT_EQ(old, ReadFileBytes(folder.path() + kSearchIndex));  // a build that failed
-
-  ReaderPagesWriter writer({"heading", "Texas", "TX", false}, folder.path());
+  EditionText text;
   for (const char* name : {"appendC", "chap02", "contents", "statchap", "preface", "chap01"})
-    writer.Add(std::string(name) + ".htm", page(name));
-  writer.Finish();
+    text.Add(std::string(name) + ".htm", page(name));
+  const EditionFacts facts{"heading", "Texas", "TX", false};
+  TopicEntries topics;
+  WriteReaderPages(facts, topics.For(facts), folder.path(), std::move(text), FolderWrite::Replace);
   const std::string index = ReadFileBytes(folder.path() + kSearchIndex);
   EXPECT_EQ(
       (std::vector<std::string>{"preface.htm#preface", "chap01.htm#chap01", "chap02.htm#chap02",

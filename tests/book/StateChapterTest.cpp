@@ -74,7 +74,7 @@ TEST(StateChapterNumber, StartUpTakesTheStateOfTheLastChapterBuilt) {
   t.PutLines("LASTDATA.TXT", {"acme.kvx"});
   t.PutLines("NDEXDATA.TXT", {"acme.kvx"});
   t.Put("statchap.htm", "<A NAME=\"LEGAL044\"></A>\r\n");
-  ASSERT_TRUE(LoadDataSet(t.app, 1));
+  ASSERT_TRUE(LoadDataSet(t.app, LoadMode::StartUp));
   EXPECT_EQ("TX", t.app.profile.StateCode);
   EXPECT_EQ("Texas", t.app.profile.StateName);
 }

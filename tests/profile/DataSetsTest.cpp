@@ -22,7 +22,7 @@ void Session(TestApp& t, const std::vector<std::string>& dataSet = SampleDataSet
 TEST(DataSet, SavesEighteenLinesAndReadsThemBack) {
   TestApp t;
   Session(t);
-  ASSERT_TRUE(LoadDataSet(t.app, 1));
+  ASSERT_TRUE(LoadDataSet(t.app, LoadMode::StartUp));
   const CompanyProfile& p = t.app.profile;
   EXPECT_EQ(p.StateName, "California");
   EXPECT_EQ(p.Employees, 12);
@@ -42,7 +42,7 @@ TEST(DataSet, AShortDataSetIsReportedAndKeepsWhatWasRead) {
   ten.resize(10);
   Session(t, ten);
   t.app.profile.Franchise = "old";
-  EXPECT_FALSE(LoadDataSet(t.app, 1));
+  EXPECT_FALSE(LoadDataSet(t.app, LoadMode::StartUp));
   EXPECT_EQ(t.app.profile.Revenues, "Under $1 million");
   EXPECT_EQ(t.app.profile.Franchise, "old");
   EXPECT_NE(t.Output().find("Error number  62 (Input past end of file) detected in subprogram or "
@@ -58,14 +58,14 @@ TEST(DataSet, BadBytesLoadWithoutHarm) {
   odd[15] = std::string("\0\xff\x01<b>", 6);  // binary bytes
   TestApp t;
   Session(t, odd);
-  EXPECT_TRUE(LoadDataSet(t.app, 1));
+  EXPECT_TRUE(LoadDataSet(t.app, LoadMode::StartUp));
   EXPECT_EQ(t.app.profile.Company.size(), 1u << 20);
   EXPECT_EQ(t.app.profile.Employees, 0);
   EXPECT_EQ(t.app.profile.BizDescription, odd[15]);
 
   TestApp empty;
   Session(empty, {});
-  EXPECT_FALSE(LoadDataSet(empty.app, 1));
+  EXPECT_FALSE(LoadDataSet(empty.app, LoadMode::StartUp));
   EXPECT_NE(empty.Output().find(" 62 (Input past end of file)"), std::string::npos);
 }
 
@@ -77,12 +77,12 @@ TEST(DataSet, NumbersFollowTheLeadingNumberRule) {
            {"12", 12}, {"", 0}, {"  7 people", 7}, {"-3", -3}, {"2147483647", 2147483647}}) {
     lines[6] = text;
     t.PutLines("ACME.KVX", lines);
-    ASSERT_TRUE(LoadDataSet(t.app, 1)) << text;
+    ASSERT_TRUE(LoadDataSet(t.app, LoadMode::StartUp)) << text;
     EXPECT_EQ(t.app.profile.Employees, value) << text;
   }
   lines[6] = "99999999999999999999";
   t.PutLines("ACME.KVX", lines);
-  EXPECT_FALSE(LoadDataSet(t.app, 1));
+  EXPECT_FALSE(LoadDataSet(t.app, LoadMode::StartUp));
   EXPECT_NE(t.Output().find("Error number  6 (Unspecified error)# detected in subprogram or "
                             "function LoadDataSet"),
             std::string::npos);
@@ -92,7 +92,7 @@ TEST(DataSet, AMissingDataSetIsError53) {
   TestApp t;
   Session(t);
   t.PutLines("LASTDATA.TXT", {"GONE.KVX"});
-  EXPECT_FALSE(LoadDataSet(t.app, 3));
+  EXPECT_FALSE(LoadDataSet(t.app, LoadMode::Reread));
   EXPECT_NE(t.Output().find("Error number  53 (File not found) detected in subprogram or function "
                             "LoadDataSet.... (Diagnostic:  Unable to find file: " +
                             t.dir() + "GONE.KVX)  Continuing momentarily...."),
@@ -104,7 +104,7 @@ TEST(DataList, LoadsWithoutGapsOrMissingNames) {
   Session(t);
   t.Put("B.KVX", "");
   t.PutLines("NDEXDATA.TXT", {"", "ACME.KVX", "DELETED.KVX", "", "../ACME.KVX", "b.kvx"});
-  ASSERT_TRUE(LoadDataSet(t.app, 1));
+  ASSERT_TRUE(LoadDataSet(t.app, LoadMode::StartUp));
   EXPECT_EQ(t.app.session.DataList[1], "ACME.KVX");
   EXPECT_EQ(t.app.session.DataList[2], "b.kvx");
   EXPECT_EQ(t.app.session.DataList[3], "");
@@ -128,7 +128,7 @@ TEST(DataList, KeepsTheFirstThousandUsableNames) {
 TEST(DataList, SavingListsANameOnceIgnoringCase) {
   TestApp t;
   Session(t);
-  ASSERT_TRUE(LoadDataSet(t.app, 1));
+  ASSERT_TRUE(LoadDataSet(t.app, LoadMode::StartUp));
   ASSERT_TRUE(SaveDataSet(t.app, "SHOP.KVX"));
   EXPECT_EQ(t.Get("LASTDATA.TXT"), "SHOP.KVX\r\n");
   EXPECT_EQ(t.Get("NDEXDATA.TXT"), "ACME.KVX\r\nSHOP.KVX\r\n");
@@ -162,7 +162,7 @@ TEST(DataSet, OpeningADataSetOfAMissingStateKeepsTheCurrentState) {
   t.app.profile.StateName = "Ohio";
   t.app.profile.StateCode = "OH";
   t.app.session.DataFile = "ACME.KVX";
-  ASSERT_TRUE(LoadDataSet(t.app, 2));
+  ASSERT_TRUE(LoadDataSet(t.app, LoadMode::Open));
   EXPECT_EQ(t.app.profile.StateCode, "OH");
   EXPECT_EQ(t.app.profile.Company, "Acme Pizza Parlor");
   EXPECT_FALSE(t.Has("GENERIC.TXT"));
@@ -176,7 +176,7 @@ TEST(DataSet, TheBuiltStateChapterWinsOverTheDataSet) {
   TestApp t;
   Session(t);
   t.app.hooks.stateChapterNumber = [](App&) { return 44; };  // Texas
-  ASSERT_TRUE(LoadDataSet(t.app, 1));
+  ASSERT_TRUE(LoadDataSet(t.app, LoadMode::StartUp));
   EXPECT_EQ(t.app.profile.StateName, "Texas");
   EXPECT_EQ(t.Get("ACME.KVX").substr(0, 11), "Texas\r\nTX\r\n");
 
@@ -185,10 +185,10 @@ TEST(DataSet, TheBuiltStateChapterWinsOverTheDataSet) {
   Session(generic);
   generic.Put("GENERIC.TXT", "California\r\n");
   generic.app.hooks.stateChapterNumber = [](App&) { return 44; };
-  ASSERT_TRUE(LoadDataSet(generic.app, 1));
+  ASSERT_TRUE(LoadDataSet(generic.app, LoadMode::StartUp));
   EXPECT_EQ(generic.app.profile.StateCode, "TX");
   EXPECT_EQ(generic.Get("ACME.KVX"), JoinLines(SampleDataSet()));
-  ASSERT_TRUE(LoadDataSet(generic.app, 3));
+  ASSERT_TRUE(LoadDataSet(generic.app, LoadMode::Reread));
   EXPECT_EQ(generic.app.profile.StateCode, "CA");
 }
 

@@ -19,7 +19,7 @@ void Current(TestApp& t) {
   t.PutLines("LASTDATA.TXT", {"ACME.KVX"});
   t.PutLines("NDEXDATA.TXT", {"ACME.KVX"});
   t.Put("CA.dat", "");
-  ASSERT_TRUE(LoadDataSet(t.app, 1));
+  ASSERT_TRUE(LoadDataSet(t.app, LoadMode::StartUp));
 }
 
 TEST(FileCommands, SaveAndSaveAs) {

@@ -14,7 +14,7 @@ void CurrentAcme(TestApp& t) {
   t.PutLines("ACME.KVX", SampleDataSet());
   t.PutLines("LASTDATA.TXT", {"ACME.KVX"});
   t.PutLines("NDEXDATA.TXT", {"ACME.KVX"});
-  LoadDataSet(t.app, 1);
+  LoadDataSet(t.app, LoadMode::StartUp);
 }
 
 std::map<std::string, std::string> Snapshot(const TestApp& t) {

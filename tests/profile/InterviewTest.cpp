@@ -143,7 +143,7 @@ TEST(Interview, ReinterviewingTheSameCompanyPreselectsEveryAnswer) {
     TestApp t(script);
     CurrentAcme(t);
     t.PutLines("ACME.KVX", stored);
-    ASSERT_TRUE(LoadDataSet(t.app, 1));
+    ASSERT_TRUE(LoadDataSet(t.app, LoadMode::StartUp));
     int books = 0;
     t.app.hooks.createBook = [&](App&) { ++books; };
     EXPECT_EQ(t.Run(ChangeInterviewCommand), 0) << t.Output();

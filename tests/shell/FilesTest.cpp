@@ -8,7 +8,9 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include "base/Errors.h"
 #include "base/Files.h"
@@ -228,7 +230,7 @@ TEST(DataSets, NamedPipesInTheSessionNeverHoldUpStartUp) {
   u.PutLines("REAL.KVX", SampleDataSet());
   bool loaded = true;
   EXPECT_TRUE(FinishesWithoutBlocking({u.dir() + "LASTDATA.TXT", u.dir() + "PIPE.KVX"}, [&] {
-    loaded = LoadDataSet(u.app, 1);
+    loaded = LoadDataSet(u.app, LoadMode::StartUp);
     ReadDataList(u.app);
   }));
   EXPECT_FALSE(loaded);
@@ -275,117 +277,148 @@ TEST(Files, AWriteTakesTheOldPagesPlaceAndNeverAFolders) {
   EXPECT_EQ(kErrPermissionDenied, ErrorOf([&] { WriteFile(dir + "chap01.htm", "page"); }));
   EXPECT_TRUE(fs::is_directory(dir + "chap01.htm"));
   EXPECT_TRUE(fs::exists(dir + "chap01.htm/keep"));
-  EXPECT_EQ(
-      (std::vector<std::string>{".kvx-spare-page.htm", "chap01.htm", "empty.htm", "page.htm"}),
-      Entries(dir));
+  EXPECT_EQ((std::vector<std::string>{"chap01.htm", "empty.htm", "page.htm"}), Entries(dir));
 }
 
-TEST(Files, AFileWrittenPieceByPieceTakesItsPlaceOnlyWhenDone) {
-  TempFolder folder;
-  const std::string name = folder.path() + "searchdb.js";
-  WriteFile(name, std::string(9000, 'o'));
-  WriteFile(name, std::string(9000, 'p'));  // a spare to write over, longer than what comes
-  {
-    ReplacingFile file(name);
-    file.Append("first ");
-    EXPECT_EQ(std::string(9000, 'p'), ReadFileBytes(name));
-    file.Append("second");
-    file.PutInPlace();
-  }
-  EXPECT_EQ("first second", ReadFileBytes(name));
-  {
-    ReplacingFile dropped(name);
-    dropped.Append("never seen");
-  }
-  EXPECT_EQ("first second", ReadFileBytes(name));
-  // The disk fills up partway through the pieces: the old file stays.
-  {
-    FailingWrites full("searchdb", test::DiskFullAfter{8});
-    ReplacingFile file(name);
-    file.Append("12345");
-    EXPECT_EQ(kErrDiskFull, ErrorOf([&] { file.Append("67890"); }));
-    EXPECT_EQ(kErrPermissionDenied, ErrorOf([&] { file.PutInPlace(); }));
-  }
-  EXPECT_EQ("first second", ReadFileBytes(name));
-}
-
-ino_t InodeOf(const std::string& path) {
+mode_t ModeOf(const std::string& path) {
   struct stat st {};
   EXPECT_EQ(0, ::lstat(path.c_str(), &st)) << path;
-  return st.st_ino;
+  return st.st_mode & 0777;
 }
 
-TEST(Files, ARewriteWritesOverTheCopyItReplacedLastAndNothingElse) {
-  TempFolder folder, outside;
-  const std::string dir = folder.path(), page = dir + "chap01.htm",
-                    spare = dir + ".kvx-spare-chap01.htm";
-  WriteFile(page, std::string(10000, 'a'));
-  const ino_t first = InodeOf(page);
-  WriteFile(page, std::string(9000, 'b'));
-  EXPECT_EQ(first, InodeOf(spare));  // the replaced copy is kept hidden
-  EXPECT_EQ(std::string(10000, 'a'), ReadFileBytes(spare));
-  // The next write goes into that copy, cut or grown to the new length, and takes its place.
-  for (const int n : {5000, 100, 0, 12289}) {
-    const auto length = static_cast<std::size_t>(n);
-    const ino_t into = InodeOf(spare), replaced = InodeOf(page);
-    WriteFile(page, std::string(length, 'c'));
-    EXPECT_EQ(std::string(length, 'c'), ReadFileBytes(page)) << length;
-    EXPECT_EQ(into, InodeOf(page));
-    EXPECT_EQ(replaced, InodeOf(spare));
-  }
-  WriteFile(page, {std::string_view("in "), std::string_view(""), std::string_view("pieces")});
-  EXPECT_EQ("in pieces", ReadFileBytes(page));
+// The umask for the life of a scope.
+class Umask {
+ public:
+  explicit Umask(mode_t mask) : old_(::umask(mask)) {}
+  ~Umask() { ::umask(old_); }
 
-  // A spare that is another file's name too, or a link, is never written through.
-  fs::remove(spare);
-  WriteFile(outside.path() + "linked", "keep linked");
-  fs::create_hard_link(outside.path() + "linked", spare);
-  WriteFile(page, "after a linked spare");
-  fs::remove(spare);
-  WriteFile(outside.path() + "pointed", "keep pointed");
-  fs::create_symlink(outside.path() + "pointed", spare);
-  WriteFile(page, "after a spare that is a link");
-  EXPECT_EQ("keep linked", ReadFileBytes(outside.path() + "linked"));
-  EXPECT_EQ("keep pointed", ReadFileBytes(outside.path() + "pointed"));
-  EXPECT_EQ("after a spare that is a link", ReadFileBytes(page));
-  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(spare)));
+ private:
+  mode_t old_;
+};
 
-  // Another process writing the same name holds the spare: this write makes a file of its own.
+TEST(Files, ARewriteKeepsThePermissionsItReplacesAndANewFileTakesTheUmasks) {
+  TempFolder folder;
+  const std::string dir = folder.path();
+  const Umask mask(077);
+  WriteFile(dir + "chap01.htm", "new");
+  EXPECT_EQ(0600u, ModeOf(dir + "chap01.htm"));
+  for (int n = 0; n < 3; ++n) WriteFile(dir + "chap01.htm", "again");  // every other build too
+  EXPECT_EQ(0600u, ModeOf(dir + "chap01.htm"));
+  // A data set kept private stays private when saved; one shared stays shared.
+  WriteFileAtomic(dir + "HARBOR.KVX", "one");
+  ASSERT_EQ(0, ::chmod((dir + "HARBOR.KVX").c_str(), 0600));
   {
-    const int held = ::open(spare.c_str(), O_RDONLY);
-    ASSERT_GE(held, 0);
-    ASSERT_EQ(0, ::flock(held, LOCK_EX));
-    const std::string before = ReadFileBytes(spare);
-    WriteFile(page, "while the spare is held");
-    EXPECT_EQ(before, ReadFileBytes(spare));
-    EXPECT_EQ("while the spare is held", ReadFileBytes(page));
-    ::close(held);
+    const Umask open(022);
+    WriteFileAtomic(dir + "HARBOR.KVX", "two");
+    EXPECT_EQ(0600u, ModeOf(dir + "HARBOR.KVX"));
+    ASSERT_EQ(0, ::chmod((dir + "chap01.htm").c_str(), 0644));
   }
-  // A write that fails leaves the page as it was, whatever it did to the spare.
+  WriteFile(dir + "chap01.htm", "third");
+  EXPECT_EQ(0644u, ModeOf(dir + "chap01.htm"));
+  EXPECT_EQ("two", ReadFileBytes(dir + "HARBOR.KVX"));
+}
+
+TEST(Files, EveryWriteLeavesNothingBesideTheFileWhateverHappens) {
+  TempFolder folder;
+  const std::string dir = folder.path(), page = dir + "chap01.htm";
+  WriteFile(page, std::string(10000, 'a'));
+  WriteFile(page, std::string(9000, 'b'));
+  EXPECT_EQ(std::string(9000, 'b'), ReadFileBytes(page));
   {
     FailingWrites full("chap01", test::DiskFullAfter{3});
     EXPECT_EQ(kErrDiskFull, ErrorOf([&] { WriteFile(page, "not to be seen"); }));
+    EXPECT_EQ(kErrDiskFull, ErrorOf([&] { WriteFileAtomic(page, "not to be seen"); }));
   }
-  EXPECT_EQ("while the spare is held", ReadFileBytes(page));
-  // A folder in the page's place is refused with a spare as without one.
+  EXPECT_EQ(std::string(9000, 'b'), ReadFileBytes(page));
   fs::rename(page, dir + "moved.htm");
   fs::create_directory(page);
   EXPECT_EQ(kErrPermissionDenied, ErrorOf([&] { WriteFile(page, "page"); }));
   EXPECT_TRUE(fs::is_directory(page));
-  EXPECT_TRUE(fs::is_regular_file(spare));
-  // Data sets go to the disk through a new file each time and keep no spare.
   WriteFileAtomic(dir + "ACME.KVX", "one");
   WriteFileAtomic(dir + "ACME.KVX", "two");
-  EXPECT_EQ(
-      (std::vector<std::string>{".kvx-spare-chap01.htm", "ACME.KVX", "chap01.htm", "moved.htm"}),
-      Entries(dir));
+  EXPECT_EQ((std::vector<std::string>{"ACME.KVX", "chap01.htm", "moved.htm"}), Entries(dir));
+}
+
+TEST(WorkNames, OneRuleNamesEveryWorkFileAndTellsWhoseItIs) {
+  const std::string name = WorkName();
+  EXPECT_EQ(std::optional<long>(::getpid()), WorkNameOwner(name));
+  EXPECT_EQ(std::optional<long>(::getpid()), WorkNameOwner(WorkName("old")));
+  EXPECT_NE(name, WorkName());
+  EXPECT_EQ(std::optional<long>(123), WorkNameOwner(".kvx-123-4-shared"));
+  for (const char* other : {".kvx-", ".kvx-12", ".kvx-12-", ".kvx-a-1", ".kvx-12-x", "kvx-12-3",
+                            ".kvx-spare-chap01.htm", "chap01.htm"})
+    EXPECT_FALSE(WorkNameOwner(other).has_value()) << other;
+  EXPECT_TRUE(IsWorkName(".kvx-spare-chap01.htm"));
+  EXPECT_FALSE(IsWorkName(".kvx-spare-"));
+  EXPECT_FALSE(IsWorkName("chap99.htm"));
+}
+
+TEST(WorkNames, OnlyWhatFinishedProcessesLeftIsRemoved) {
+  TempFolder folder, outside;
+  const std::string dir = folder.path();
+  // A process that has ended: its number is free once it has been waited for.
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ASSERT_GT(ended, 0);
+  ::waitpid(ended, nullptr, 0);
+  const std::string dead = ".kvx-" + std::to_string(ended) + "-0";
+  WriteFile(dir + dead, "half a data set");
+  fs::create_directory(dir + dead + "-shared");
+  WriteFile(dir + dead + "-shared/page.htm", "p");
+  WriteFile(outside.path() + "precious", "kept");
+  fs::create_symlink(outside.path() + "precious", dir + ".kvx-spare-chap02.htm");
+  WriteFile(dir + ".kvx-spare-chap01.htm", "an old page");
+  const std::string mine = WorkName();
+  WriteFile(dir + mine, "being written");
+  WriteFile(dir + "chap01.htm", "the page");
+  RemoveStaleWork(dir);
+  EXPECT_EQ((std::vector<std::string>{mine, "chap01.htm"}), Entries(dir));
+  EXPECT_EQ("kept", ReadFileBytes(outside.path() + "precious"));
+}
+
+TEST(FolderLock, OneHolderAtATimeAndAKilledOneNeverBlocks) {
+  TempFolder folder;
+  {
+    const FolderLock first(folder.path());
+    ASSERT_TRUE(first.Held());
+    const FolderLock second(folder.path(), std::chrono::milliseconds(50));
+    EXPECT_FALSE(second.Held());
+    EXPECT_TRUE(second.Busy());
+  }
+  EXPECT_TRUE(FolderLock(folder.path()).Held());
+  // A process that holds the lock and is killed: the kernel lets go of it.
+  int ready[2];
+  ASSERT_EQ(0, ::pipe(ready));
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const FolderLock held(folder.path());
+    const char byte = held.Held() ? 'y' : 'n';
+    (void)!::write(ready[1], &byte, 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char byte = 0;
+  ASSERT_EQ(1, ::read(ready[0], &byte, 1));
+  EXPECT_EQ('y', byte);
+  EXPECT_TRUE(FolderLock(folder.path()).Busy());
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
+  EXPECT_TRUE(FolderLock(folder.path(), std::chrono::seconds(1)).Held());
+  ::close(ready[0]);
+  ::close(ready[1]);
+  // A folder that is not there is neither held nor busy.
+  const FolderLock missing(folder.path() + "none/");
+  EXPECT_FALSE(missing.Held());
+  EXPECT_FALSE(missing.Busy());
 }
 
 TEST(Files, NewFilesLinksAndFoldersPutInPlace) {
   TempFolder folder;
   const std::string dir = folder.path();
   const std::string work = MakeWorkFolder(dir, "ed");
-  EXPECT_EQ(0u, NameOf(work.substr(0, work.size() - 1)).rfind(".kvx-ed-", 0));
+  const std::string workName = NameOf(work.substr(0, work.size() - 1));
+  EXPECT_EQ(std::optional<long>(::getpid()), WorkNameOwner(workName));
+  EXPECT_EQ(workName.size() - 3, workName.rfind("-ed"));
   WriteNewFile(work + "page.htm", "new");
   EXPECT_EQ(kErrPermissionDenied, ErrorOf([&] { WriteNewFile(work + "page.htm", "again"); }));
   EXPECT_EQ("new", ReadFileBytes(work + "page.htm"));

@@ -19,6 +19,7 @@ below, each opened by its anchor line. Only the Python standard library is used.
 """
 
 import csv
+import html
 import os
 import re
 import sys
@@ -90,16 +91,103 @@ SECTION_KEYS = [
 
 LINK_FIELDS = ["sos", "rev", "labor", "ui", "wc", "sbdc"]
 
+# The dated figures of a facts table that has year columns: (figure column, its year
+# column, the agency that publishes it as (name column, web site column), key in
+# STATE_FIGURES.TXT). A table without year columns has none.
+REV_INCOME, REV_SALES = ("rev_income", "rev_url"), ("rev_sales", "rev_url")
+DATED = [
+    ("pit_top", "pit_year", REV_INCOME, "INCOME_TAX_TOP_RATE"),
+    ("cit_rate", "cit_year", REV_INCOME, "BUSINESS_TAX_RATE"),
+    ("cit_threshold", "cit_threshold_year", REV_INCOME, "BUSINESS_TAX_THRESHOLD"),
+    ("sales", "sales_year", REV_SALES, "SALES_TAX_STATE_RATE"),
+    ("local_range", "local_year", REV_SALES, "SALES_TAX_LOCAL_RATES"),
+    ("nexus", "nexus_year", REV_SALES, "SALES_TAX_ECONOMIC_NEXUS"),
+    ("ui_base", "ui_year", ("ui", "ui_url"), "UI_WAGE_BASE"),
+    ("ui_new", "ui_year", ("ui", "ui_url"), "UI_NEW_EMPLOYER_RATE"),
+    ("minwage_note", "minwage_year", ("labor", "labor_url"), "MINIMUM_WAGE"),
+    ("paid_leave", "leave_year", ("leave_agency", "leave_url"), "PAID_FAMILY_LEAVE"),
+    ("sick_leave", "sick_year", ("labor", "labor_url"), "PAID_SICK_LEAVE"),
+    ("tdi_note", "tdi_year", ("tdi_agency", "tdi_url"), "DISABILITY_INSURANCE"),
+    ("ptet", "ptet_year", REV_INCOME, "PASS_THROUGH_ENTITY_TAX"),
+    ("corp_fee", "fees_year", ("sos", "sos_url"), "FEE_CORPORATION"),
+    ("llc_fee", "fees_year", ("sos", "sos_url"), "FEE_LLC"),
+    ("lp_fee", "fees_year", ("sos", "sos_url"), "FEE_LIMITED_PARTNERSHIP"),
+    ("annual_fee", "fees_year", ("sos", "sos_url"), "FEE_ANNUAL_REPORT"),
+]
+
+
+def agency_of(row, agency):
+    """Name and web site of the agency that publishes a figure (the revenue department
+    where the table names no particular one)."""
+    name, url = row[agency[0]], row[agency[1]]
+    if agency[0].startswith("rev_") and not name:
+        name = row["rev"]
+    if not url:
+        raise SystemExit("facts.tsv: %s: %s has no web site" % (row["code"], agency[1]))
+    return name, url.split(" and ")[0]
+
 
 def read_facts(path):
     with open(path, newline="", encoding="ascii") as f:
         rows = list(csv.DictReader(f, delimiter="\t"))
+    if rows and None in rows[0]:
+        raise SystemExit("facts.tsv: %s has more cells than the header has columns" % rows[0]["code"])
     if len(rows) != 51:
         raise SystemExit("facts.tsv: expected 51 states, found %d" % len(rows))
     for number, row in enumerate(rows, 1):
         if int(row["row"]) != number:
             raise SystemExit("facts.tsv: %s is in row %d, not %s" % (row["code"], number, row["row"]))
+    if rows and "pit_year" in rows[0]:
+        for row in rows:
+            for column, year_column, _, _ in DATED:
+                year = row[year_column].strip()
+                if row[column] and not re.fullmatch(r"(19|20)[0-9][0-9]", year):
+                    raise SystemExit("facts.tsv: %s: %s has no year in %s"
+                                     % (row["code"], column, year_column))
     return rows
+
+
+def tax_year(source):
+    """The edition's tax year, from edition.txt beside its states/ folder."""
+    path = os.path.join(source, os.pardir, "edition.txt")
+    with open(path, encoding="ascii") as f:
+        for line in f:
+            key, _, value = line.partition(":")
+            if key.strip() == "tax year":
+                return value.strip()
+    raise SystemExit("%s: no tax year" % path)
+
+
+def dated(facts, row, year):
+    """Adds {COLUMN_when} for every dated figure: "for 2026" when the figure is for the
+    edition's year, otherwise the year it is for and where to find the current one."""
+    for column, year_column, agency, _ in DATED:
+        when = row[year_column]
+        if when == year or not row[column]:
+            facts[column + "_when"] = "for " + when
+        else:
+            url = agency_of(row, agency)[1]
+            facts[column + "_when"] = (
+                'for %s, the latest year we can confirm; see <a href="http://%s">%s</a> for'
+                " the current figure" % (when, url, url))
+
+
+def plain(text):
+    return html.unescape(re.sub(r"<[^>]*>", "", text)).replace("\u2019", "'")
+
+
+def figure_rows(rows):
+    """The rows of STATE_FIGURES.TXT: every dated figure with its state, year and source."""
+    out = ["# The dated figures of the state chapters, one a row: the state, the figure's key,",
+           "# its text, the year it is for and the agency that publishes it.",
+           "state\tkey\ttext\tyear\tsource"]
+    for row in rows:
+        for column, year_column, agency, key in DATED:
+            if row[column]:
+                name, url = agency_of(row, agency)
+                out.append("\t".join([row["code"], key, plain(row[column]), row[year_column],
+                                      "%s (%s)" % (plain(name), url)]))
+    return out
 
 
 def read_texts(path):
@@ -279,12 +367,23 @@ def main(argv):
     os.makedirs(out_dir, exist_ok=True)
     facts = read_facts(os.path.join(source, "facts.tsv"))
     texts = read_texts(os.path.join(source, "sections.txt"))
+    has_years = "pit_year" in facts[0]
+    year = tax_year(source) if has_years else None
     for row in facts:
         f = facts_of(row)
+        if has_years:
+            dated(f, row, year)
         lines = chapter(f, texts)
         check(f["code"], lines)
         data = "".join(l.rstrip() + "\r\n" for l in lines)
         path = os.path.join(out_dir, f["code"] + ".htm")
+        with open(path + ".tmp", "w", encoding="ascii", newline="") as out:
+            out.write(data)
+        os.replace(path + ".tmp", path)
+    if has_years:
+        path = os.path.join(out_dir, "STATE_FIGURES.TXT")
+        data = "".join(l + "\r\n" for l in figure_rows(facts))
+        data.encode("ascii")
         with open(path + ".tmp", "w", encoding="ascii", newline="") as out:
             out.write(data)
         os.replace(path + ".tmp", path)

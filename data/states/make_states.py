@@ -220,6 +220,9 @@ def facts_of(row):
     facts["County"] = facts["county"].capitalize()
     for field in LINK_FIELDS:
         facts[field + "_link"] = link(row[field + "_url"])
+    for column in row:
+        if column.endswith("_url") and column[:-4] not in LINK_FIELDS:
+            facts[column[:-4] + "_link"] = link(row[column]) if row[column] else ""
     try:
         facts["mw"] = float(row["minwage"])
     except ValueError:
@@ -309,8 +312,22 @@ def anchor_line(names, level, heading):
     return "%s<H%d>%s</H%d>" % (anchors, level, heading, level)
 
 
+def headings(texts):
+    """An edition may word the headings its own way: a HEADINGS block of "BLOCK: heading"
+    lines, one for each section whose heading it changes."""
+    own = {}
+    for line in texts.get("HEADINGS", []):
+        if line.strip():
+            block, _, heading = line.partition(":")
+            if block.strip() not in {s[3] for s in SECTIONS}:
+                raise SystemExit("sections.txt: HEADINGS names no section %r" % block.strip())
+            own[block.strip()] = heading.strip()
+    return own
+
+
 def chapter(facts, texts):
     code = facts["code"]
+    own = headings(texts)
     lines = render(texts["HEAD"], facts, code + " HEAD")
     lines.append('<A NAME="LEGAL0%s"></A>' % facts["row2"])
     lines += render(texts["TOP"], facts, code + " TOP")
@@ -322,7 +339,7 @@ def chapter(facts, texts):
         body = render(texts[block], facts, "%s %s" % (code, block))
         if not any(l.strip() for l in body):
             raise SystemExit("%s: section %s is empty" % (code, block))
-        lines.append(anchor_line(names, level, heading.format_map(facts)))
+        lines.append(anchor_line(names, level, own.get(block, heading).format_map(facts)))
         lines += body
     lines.append('<A NAME="PAKEND"></A>')
     lines += render(texts["FOOT"], facts, code + " FOOT")

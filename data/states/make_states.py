@@ -94,7 +94,7 @@ LINK_FIELDS = ["sos", "rev", "labor", "ui", "wc", "sbdc"]
 # The dated figures of a facts table that has year columns: (figure column, its year
 # column, the agency that publishes it as (name column, web site column), key in
 # STATE_FIGURES.TXT). A table without year columns has none.
-REV_INCOME, REV_SALES = ("rev_income", "rev_url"), ("rev_sales", "rev_url")
+REV_INCOME, REV_SALES = ("rev_income", "rev_income_url"), ("rev_sales", "rev_sales_url")
 DATED = [
     ("pit_top", "pit_year", REV_INCOME, "INCOME_TAX_TOP_RATE"),
     ("cit_rate", "cit_year", REV_INCOME, "BUSINESS_TAX_RATE"),
@@ -119,9 +119,9 @@ DATED = [
 def agency_of(row, agency):
     """Name and web site of the agency that publishes a figure (the revenue department
     where the table names no particular one)."""
-    name, url = row[agency[0]], row[agency[1]]
-    if agency[0].startswith("rev_") and not name:
-        name = row["rev"]
+    name, url = row[agency[0]], row.get(agency[1])
+    if agency[0].startswith("rev_"):
+        name, url = name or row["rev"], url or row["rev_url"]
     if not url:
         raise SystemExit("facts.tsv: %s: %s has no web site" % (row["code"], agency[1]))
     return name, url.split(" and ")[0]
@@ -172,8 +172,15 @@ def dated(facts, row, year):
                 " the current figure" % (when, url, url))
 
 
+ASCII_OF = {"\u2018": "'", "\u2019": "'", "\u201c": '"', "\u201d": '"', "\u2013": "-", "\u2014": "--"}
+
+
 def plain(text):
-    return html.unescape(re.sub(r"<[^>]*>", "", text)).replace("\u2019", "'")
+    """A cell as plain ASCII text, for STATE_FIGURES.TXT."""
+    out = "".join(ASCII_OF.get(c, c) for c in html.unescape(re.sub(r"<[^>]*>", "", text)))
+    if any(ord(c) > 126 for c in out):
+        raise SystemExit("facts.tsv: %r has a character STATE_FIGURES.TXT cannot hold" % text)
+    return out
 
 
 def figure_rows(rows):
@@ -400,7 +407,6 @@ def main(argv):
     if has_years:
         path = os.path.join(out_dir, "STATE_FIGURES.TXT")
         data = "".join(l + "\r\n" for l in figure_rows(facts))
-        data.encode("ascii")
         with open(path + ".tmp", "w", encoding="ascii", newline="") as out:
             out.write(data)
         os.replace(path + ".tmp", path)

@@ -49,9 +49,9 @@ TOKEN = re.compile(r"\$[0-9][0-9,]*(?:\.[0-9]+)?(?: million)?|(?<![0-9.])[0-9]+(
 
 
 def load_generator():
-    spec = importlib.util.spec_from_file_location("make_states", os.path.join(HERE, "make_states.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("make_states", os.path.join(HERE, "make_states.py"))
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 

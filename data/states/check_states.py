@@ -15,7 +15,6 @@ An edition whose facts carry no years (the 2012 edition) is skipped (exit code 7
 """
 
 import html
-import importlib.util
 import os
 import re
 import sys
@@ -49,10 +48,9 @@ TOKEN = re.compile(r"\$[0-9][0-9,]*(?:\.[0-9]+)?(?: million)?|(?<![0-9.])[0-9]+(
 
 
 def load_generator():
-    found = importlib.util.spec_from_file_location("make_states", os.path.join(HERE, "make_states.py"))
-    module = importlib.util.module_from_spec(found)
-    found.loader.exec_module(module)
-    return module
+    sys.path.insert(0, HERE)
+    import make_states
+    return make_states
 
 
 def tokens(text):

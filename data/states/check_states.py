@@ -48,6 +48,7 @@ TOKEN = re.compile(r"\$[0-9][0-9,]*(?:\.[0-9]+)?(?: million)?|(?<![0-9.])[0-9]+(
 
 
 def load_generator():
+    sys.dont_write_bytecode = True  # keeps the source folder clean when run as a test
     sys.path.insert(0, HERE)
     import make_states
     return make_states

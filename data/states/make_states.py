@@ -19,6 +19,7 @@ below, each opened by its anchor line. Only the Python standard library is used.
 """
 
 import csv
+import html
 import os
 import re
 import sys
@@ -90,16 +91,110 @@ SECTION_KEYS = [
 
 LINK_FIELDS = ["sos", "rev", "labor", "ui", "wc", "sbdc"]
 
+# The dated figures of a facts table that has year columns: (figure column, its year
+# column, the agency that publishes it as (name column, web site column), key in
+# STATE_FIGURES.TXT). A table without year columns has none.
+REV_INCOME, REV_SALES = ("rev_income", "rev_income_url"), ("rev_sales", "rev_sales_url")
+DATED = [
+    ("pit_top", "pit_year", REV_INCOME, "INCOME_TAX_TOP_RATE"),
+    ("cit_rate", "cit_year", REV_INCOME, "BUSINESS_TAX_RATE"),
+    ("cit_threshold", "cit_threshold_year", REV_INCOME, "BUSINESS_TAX_THRESHOLD"),
+    ("sales", "sales_year", REV_SALES, "SALES_TAX_STATE_RATE"),
+    ("local_range", "local_year", REV_SALES, "SALES_TAX_LOCAL_RATES"),
+    ("nexus", "nexus_year", REV_SALES, "SALES_TAX_ECONOMIC_NEXUS"),
+    ("ui_base", "ui_year", ("ui", "ui_url"), "UI_WAGE_BASE"),
+    ("ui_new", "ui_year", ("ui", "ui_url"), "UI_NEW_EMPLOYER_RATE"),
+    ("minwage_note", "minwage_year", ("labor", "labor_url"), "MINIMUM_WAGE"),
+    ("paid_leave", "leave_year", ("leave_agency", "leave_url"), "PAID_FAMILY_LEAVE"),
+    ("sick_leave", "sick_year", ("labor", "labor_url"), "PAID_SICK_LEAVE"),
+    ("tdi_note", "tdi_year", ("tdi_agency", "tdi_url"), "DISABILITY_INSURANCE"),
+    ("ptet", "ptet_year", REV_INCOME, "PASS_THROUGH_ENTITY_TAX"),
+    ("corp_fee", "fees_year", ("sos", "sos_url"), "FEE_CORPORATION"),
+    ("llc_fee", "fees_year", ("sos", "sos_url"), "FEE_LLC"),
+    ("lp_fee", "fees_year", ("sos", "sos_url"), "FEE_LIMITED_PARTNERSHIP"),
+    ("annual_fee", "fees_year", ("sos", "sos_url"), "FEE_ANNUAL_REPORT"),
+]
+
+
+def agency_of(row, agency):
+    """Name and web site of the agency that publishes a figure (the revenue department
+    where the table names no particular one)."""
+    name, url = row[agency[0]], row.get(agency[1])
+    if agency[0].startswith("rev_"):
+        name, url = name or row["rev"], url or row["rev_url"]
+    if not url:
+        raise SystemExit("facts.tsv: %s: %s has no web site" % (row["code"], agency[1]))
+    return name, url.split(" and ")[0]
+
 
 def read_facts(path):
     with open(path, newline="", encoding="ascii") as f:
         rows = list(csv.DictReader(f, delimiter="\t"))
+    if rows and None in rows[0]:
+        raise SystemExit("facts.tsv: %s has more cells than the header has columns" % rows[0]["code"])
     if len(rows) != 51:
         raise SystemExit("facts.tsv: expected 51 states, found %d" % len(rows))
     for number, row in enumerate(rows, 1):
         if int(row["row"]) != number:
             raise SystemExit("facts.tsv: %s is in row %d, not %s" % (row["code"], number, row["row"]))
+    if rows and "pit_year" in rows[0]:
+        for row in rows:
+            for column, year_column, _, _ in DATED:
+                year = row[year_column].strip()
+                if row[column] and not re.fullmatch(r"(19|20)[0-9][0-9]", year):
+                    raise SystemExit("facts.tsv: %s: %s has no year in %s"
+                                     % (row["code"], column, year_column))
     return rows
+
+
+def tax_year(source):
+    """The edition's tax year, from edition.txt beside its states/ folder."""
+    path = os.path.join(source, os.pardir, "edition.txt")
+    with open(path, encoding="ascii") as f:
+        for line in f:
+            key, _, value = line.partition(":")
+            if key.strip() == "tax year":
+                return value.strip()
+    raise SystemExit("%s: no tax year" % path)
+
+
+def dated(facts, row, year):
+    """Adds {COLUMN_when} for every dated figure: "for 2026" when the figure is for the
+    edition's year, otherwise the year it is for and where to find the current one."""
+    for column, year_column, agency, _ in DATED:
+        when = row[year_column]
+        if when == year or not row[column]:
+            facts[column + "_when"] = "for " + when
+        else:
+            url = agency_of(row, agency)[1]
+            facts[column + "_when"] = (
+                'for %s, the latest year we can confirm; see <a href="http://%s">%s</a> for'
+                " the current figure" % (when, url, url))
+
+
+ASCII_OF = {"\u2018": "'", "\u2019": "'", "\u201c": '"', "\u201d": '"', "\u2013": "-", "\u2014": "--"}
+
+
+def plain(text):
+    """A cell as plain ASCII text, for STATE_FIGURES.TXT."""
+    out = "".join(ASCII_OF.get(c, c) for c in html.unescape(re.sub(r"<[^>]*>", "", text)))
+    if any(ord(c) > 126 for c in out):
+        raise SystemExit("facts.tsv: %r has a character STATE_FIGURES.TXT cannot hold" % text)
+    return out
+
+
+def figure_rows(rows):
+    """The rows of STATE_FIGURES.TXT: every dated figure with its state, year and source."""
+    out = ["# The dated figures of the state chapters, one a row: the state, the figure's key,",
+           "# its text, the year it is for and the agency that publishes it.",
+           "state\tkey\ttext\tyear\tsource"]
+    for row in rows:
+        for column, year_column, agency, key in DATED:
+            if row[column]:
+                name, url = agency_of(row, agency)
+                out.append("\t".join([row["code"], key, plain(row[column]), row[year_column],
+                                      "%s (%s)" % (plain(name), url)]))
+    return out
 
 
 def read_texts(path):
@@ -132,6 +227,9 @@ def facts_of(row):
     facts["County"] = facts["county"].capitalize()
     for field in LINK_FIELDS:
         facts[field + "_link"] = link(row[field + "_url"])
+    for column in row:
+        if column.endswith("_url") and column[:-4] not in LINK_FIELDS:
+            facts[column[:-4] + "_link"] = link(row[column]) if row[column] else ""
     try:
         facts["mw"] = float(row["minwage"])
     except ValueError:
@@ -221,8 +319,22 @@ def anchor_line(names, level, heading):
     return "%s<H%d>%s</H%d>" % (anchors, level, heading, level)
 
 
+def headings(texts):
+    """An edition may word the headings its own way: a HEADINGS block of "BLOCK: heading"
+    lines, one for each section whose heading it changes."""
+    own = {}
+    for line in texts.get("HEADINGS", []):
+        if line.strip():
+            block, _, heading = line.partition(":")
+            if block.strip() not in {s[3] for s in SECTIONS}:
+                raise SystemExit("sections.txt: HEADINGS names no section %r" % block.strip())
+            own[block.strip()] = heading.strip()
+    return own
+
+
 def chapter(facts, texts):
     code = facts["code"]
+    own = headings(texts)
     lines = render(texts["HEAD"], facts, code + " HEAD")
     lines.append('<A NAME="LEGAL0%s"></A>' % facts["row2"])
     lines += render(texts["TOP"], facts, code + " TOP")
@@ -234,7 +346,7 @@ def chapter(facts, texts):
         body = render(texts[block], facts, "%s %s" % (code, block))
         if not any(l.strip() for l in body):
             raise SystemExit("%s: section %s is empty" % (code, block))
-        lines.append(anchor_line(names, level, heading.format_map(facts)))
+        lines.append(anchor_line(names, level, own.get(block, heading).format_map(facts)))
         lines += body
     lines.append('<A NAME="PAKEND"></A>')
     lines += render(texts["FOOT"], facts, code + " FOOT")
@@ -279,12 +391,22 @@ def main(argv):
     os.makedirs(out_dir, exist_ok=True)
     facts = read_facts(os.path.join(source, "facts.tsv"))
     texts = read_texts(os.path.join(source, "sections.txt"))
+    has_years = "pit_year" in facts[0]
+    year = tax_year(source) if has_years else None
     for row in facts:
         f = facts_of(row)
+        if has_years:
+            dated(f, row, year)
         lines = chapter(f, texts)
         check(f["code"], lines)
         data = "".join(l.rstrip() + "\r\n" for l in lines)
         path = os.path.join(out_dir, f["code"] + ".htm")
+        with open(path + ".tmp", "w", encoding="ascii", newline="") as out:
+            out.write(data)
+        os.replace(path + ".tmp", path)
+    if has_years:
+        path = os.path.join(out_dir, "STATE_FIGURES.TXT")
+        data = "".join(l + "\r\n" for l in figure_rows(facts))
         with open(path + ".tmp", "w", encoding="ascii", newline="") as out:
             out.write(data)
         os.replace(path + ".tmp", path)

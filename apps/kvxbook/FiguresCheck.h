@@ -36,7 +36,7 @@ FigureTable ReadFigureTable(const std::vector<std::string>& lines, bool byState)
 // table (by state, then in the table's order, for a state table).
 std::vector<DatedFigure> FiguresNotKnownFor(const FigureTable& table, int taxYear);
 
-// "figure not known for 2026: MILEAGE_RATE (given for 2025)", with " in CA" after the
+// "figure not known for YEAR: KEY (given for EARLIER)", with " in CA" after the
 // year for a state's figure.
 std::string NotKnownLine(const DatedFigure& figure, int taxYear);
 

@@ -178,7 +178,7 @@ TEST(CorporateTaxCalculator, SmallNothingAndTooMuch) {
                                    "dollar)\n"));
   EXPECT_NE(std::string::npos, Calculate("=-5.2\n").find("Tax on income of $-5 is zero"));
   EXPECT_NE(std::string::npos, Calculate("=lots\n").find("Tax on income of $ 0 is zero"));
-  EXPECT_NE(std::string::npos, Calculate("=$2.5\n").find("on taxable income of $3 is:"));
+  EXPECT_NE(std::string::npos, Calculate("=$2.5\n", 2012).find("on taxable income of $3 is:"));
   for (const char* quiet : {"cancel\n", "=\n", "=$,,\n"})
     EXPECT_EQ(1, Count(Calculate(quiet), "== ")) << quiet;
   const std::string big = Calculate("=99,999,999,999,999,999,999\nOK\n");

@@ -4,20 +4,14 @@
 
 #include "consult/ConsultState.h"
 #include "core/App.h"
+#include "core/Edition.h"
 #include "core/Messages.h"
 
 namespace kvx {
 
 namespace {
 
-// 128 bits: 38% of any 64-bit amount, in hundredths, fits with room to spare.
-__extension__ typedef __int128 Wide;
-
-// Hundredths of a dollar to whole dollars, a half away from zero.
-std::int64_t RoundCents(Wide cents) {
-  const Wide whole = cents >= 0 ? (cents + 50) / 100 : -((-cents + 50) / 100);
-  return static_cast<std::int64_t>(whole);
-}
+__extension__ typedef __int128 Wide;  // room for any 64-bit amount and its digits
 
 }  // namespace
 
@@ -42,23 +36,26 @@ std::optional<std::int64_t> TaxableIncome(const std::string& typed) {
   return static_cast<std::int64_t>(negative ? -magnitude : magnitude);
 }
 
-std::int64_t RegularCorporateTax(std::int64_t income) {
-  const Wide i = income;
-  // The schedule in hundredths of a dollar, so that every step is exact; each step that
-  // holds replaces the ones before it.
-  Wide cents = 15 * i;
-  if (i > 50000) cents = Wide{750000} + 25 * (i - 50000);
-  if (i > 75000) cents = Wide{1375000} + 34 * (i - 75000);
-  if (i > 100000) cents = Wide{2225000} + 39 * (i - 100000);
-  if (i >= 335000) cents = 34 * i;
-  if (i > 10000000) cents = Wide{340000000} + 35 * (i - 10000000);
-  if (i > 15000000) cents = Wide{515000000} + 38 * (i - 15000000);
-  if (i >= 18333333) cents = 35 * i;
-  return RoundCents(cents);
-}
-
-std::int64_t PersonalServiceTax(std::int64_t income) {
-  return RoundCents(35 * Wide{income});
+std::string TaxMessageText(const TaxSchedule& schedule, int taxYear, std::int64_t i,
+                           const std::string& company) {
+  const std::string sCorporation =
+      " is an S corporation, the tax is:\r\r$0.** (Income is taxed to shareholders "
+      "instead.)\r\r(** Ordinarily, unless there is a special S corporation tax, such\ras on "
+      "built-in gains or excess passive income.)";
+  if (schedule.message == TaxMessage::kFlat)
+    // The schedule's first year is the first tax year "beginning after" the old one.
+    return "Corporate income tax (federal) on taxable income of $" + WithCommas(i) +
+           " for tax year " + std::to_string(taxYear) + " is:\r\r$" +
+           WithCommas(ScheduleTax(schedule, i)) + "\r\r(A flat " +
+           std::to_string(schedule.flatRate) +
+           "% rate applies to every C corporation, personal service\rcorporations included, for "
+           "tax years beginning after " +
+           std::to_string(schedule.firstYear - 1) + ".)\r\rOr, if " + company + sCorporation;
+  return "Corporate income tax (federal) on taxable income of $" + WithCommas(i) + " is:\r\r$" +
+         WithCommas(ScheduleTax(schedule, i)) + "\r\rOr, if " + company +
+         " is a \"personal service corporation\" subject\rto a flat " +
+         std::to_string(schedule.personalServiceRate) + "% tax rate, the tax is: \r\r$" +
+         WithCommas(PersonalServiceTax(schedule, i)) + "\r\rOr, if " + company + sCorporation;
 }
 
 std::string WithCommas(std::int64_t n) {
@@ -70,7 +67,7 @@ std::string WithCommas(std::int64_t n) {
   return (n < 0 ? "-" : "") + digits;
 }
 
-void CorporateTaxCalculator(App& app) {
+void CorporateTaxCalculator(App& app, int taxYear) {
   const std::optional<std::string> typed =
       app.ui.Input("Corporate Income Tax Calculator",
                    "To calculate federal corporate income tax on a given amount of taxable income, "
@@ -96,16 +93,21 @@ void CorporateTaxCalculator(App& app) {
                  "Tax on income of $" + NumberText(i) + " is zero (rounded to nearest dollar)");
     return;
   }
-  const std::string& co = app.consult.ConsultCompany;
-  const std::string text =
-      "Corporate income tax (federal) on taxable income of $" + WithCommas(i) + " is:\r\r$" +
-      WithCommas(RegularCorporateTax(i)) + "\r\rOr, if " + co +
-      " is a \"personal service corporation\" subject\rto a flat 35% tax rate, the tax is: \r\r$" +
-      WithCommas(PersonalServiceTax(i)) + "\r\rOr, if " + co +
-      " is an S corporation, the tax is:\r\r$0.** (Income is taxed to shareholders "
-      "instead.)\r\r(** Ordinarily, unless there is a special S corporation tax, such\ras on "
-      "built-in gains or excess passive income.)";
-  app.ui.ShowMessage(Box("Corporate Tax Calculator", text, Icon::None));
+  const TaxSchedule* schedule = ScheduleForYear(CorporateTaxTable(), taxYear);
+  if (!schedule) {
+    app.ui.ShowMessage(Box("Corporate Tax Calculator",
+                           "The calculator has no federal corporate tax schedule for tax year " +
+                               std::to_string(taxYear) + ".",
+                           Icon::Stop));
+    return;
+  }
+  app.ui.ShowMessage(Box("Corporate Tax Calculator",
+                         TaxMessageText(*schedule, taxYear, i, app.consult.ConsultCompany),
+                         Icon::None));
+}
+
+void CorporateTaxCalculator(App& app) {
+  CorporateTaxCalculator(app, BuiltEdition().taxYear);
 }
 
 }  // namespace kvx

@@ -1,10 +1,13 @@
 #pragma once
-// The federal corporate income tax on an amount the user types: under the graduated
-// rates, for a personal service corporation (a flat 35%), and for an S corporation.
+// The federal corporate income tax on an amount the user types, under the schedule of
+// the edition's tax year (consult/TaxSchedule.h): the regular tax, and what a personal
+// service corporation or an S corporation owes where the schedule's message says so.
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "consult/TaxSchedule.h"
 
 namespace kvx {
 
@@ -15,15 +18,15 @@ struct App;
 // the amount lies beyond the 64-bit range.
 std::optional<std::int64_t> TaxableIncome(const std::string& typed);
 
-// The tax on income i in whole dollars, a half dollar rounded away from zero: regular
-// (graduated) and personal service corporation (35%). Exact over the whole 64-bit range.
-std::int64_t RegularCorporateTax(std::int64_t i);
-std::int64_t PersonalServiceTax(std::int64_t i);
+// The result box's text for income i (more than 2) under a schedule, for a tax year.
+std::string TaxMessageText(const TaxSchedule& schedule, int taxYear, std::int64_t i,
+                           const std::string& company);
 
 // 1234567 as "1,234,567".
 std::string WithCommas(std::int64_t n);
 
-// The calculator's input box and its result.
+// The calculator's input box and its result, for the edition's tax year or another.
 void CorporateTaxCalculator(App& app);
+void CorporateTaxCalculator(App& app, int taxYear);
 
 }  // namespace kvx

@@ -108,8 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kvx::CheckScript(file, topic);
 
   if (const auto income = kvx::TaxableIncome(script)) {
-    kvx::RegularCorporateTax(*income);
-    kvx::PersonalServiceTax(*income);
+    for (const kvx::TaxSchedule& schedule : kvx::CorporateTaxTable()) {
+      kvx::ScheduleTax(schedule, *income);
+      kvx::PersonalServiceTax(schedule, *income);
+    }
     kvx::WithCommas(*income);
   }
   return 0;

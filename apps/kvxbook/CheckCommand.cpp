@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "FiguresCheck.h"
 #include "HelpCheck.h"
 #include "NavigationCheck.h"
 #include "ScriptCheck.h"
@@ -21,6 +22,10 @@ namespace kvxbook {
 void CheckReport::Add(const std::string& file, int line, const std::string& message) {
   ++problems_;
   std::cout << file << ":" << line << ": " << message << "\n";
+}
+
+void CheckReport::Note(const std::string& text) {
+  std::cout << text << "\n";
 }
 
 namespace {
@@ -78,6 +83,7 @@ const CheckFunction kChecks[] = {
     CheckScripts,     // every consultation script's questions, branches and help
     CheckNavigation,  // after the sources: it runs only when they check clean
     CheckHelp,        // the help viewer's text, apart from the book
+    CheckFigures,     // the dated figures' tables, and those not known for the edition's year
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // kvxbook check: every check reads the files of a program folder and reports each
-// problem as FILE:LINE: message.
+// problem as FILE:LINE: message; notes (such as the figures not known for the edition's
+// year) are listed too but are not problems.
 
 #include <string>
 
@@ -9,6 +10,8 @@ namespace kvxbook {
 class CheckReport {
  public:
   void Add(const std::string& file, int line, const std::string& message);
+  // A line the reader should see that is not a problem.
+  void Note(const std::string& text);
   int problems() const { return problems_; }
 
  private:

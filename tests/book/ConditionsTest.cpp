@@ -16,6 +16,7 @@
 
 #include "base/Files.h"
 #include "book/BookBuilder.h"
+#include "book/BookFiles.h"
 #include "core/StateTable.h"
 #include "profile/CompanyProfile.h"
 #include "tests/book/BookFixture.h"

@@ -62,6 +62,25 @@ int CreateNew(const std::string& fullName) {
   return ::open(fullName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
 }
 
+// Gives the written file temp the name fullName; 0, or the errno value of the failure. An
+// existing file is exchanged with it and then removed, rather than renamed over: ext4
+// writes a file renamed over another out to the disk at once, which made a build of
+// small pages wait on the disk for each. A folder in the name's place is put back and
+// refused.
+int PutInPlace(const std::string& temp, const std::string& fullName) {
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, fullName.c_str(), RENAME_EXCHANGE) == 0) {
+    struct stat old {};
+    if (::lstat(temp.c_str(), &old) == 0 && S_ISDIR(old.st_mode)) {
+      ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, fullName.c_str(), RENAME_EXCHANGE);
+      return EISDIR;
+    }
+    ::unlink(temp.c_str());  // the old file; a reader that has it open keeps it
+    return 0;
+  }
+  // Nothing to exchange with, or a file system that cannot exchange.
+  return std::rename(temp.c_str(), fullName.c_str()) == 0 ? 0 : errno;
+}
+
 void Write(const std::string& fullName, const std::string& bytes, bool durable) {
   const std::optional<WriteFault> failing = FaultFor(fullName);
   if (failing && !failing->afterBytes)
@@ -84,7 +103,7 @@ void Write(const std::string& fullName, const std::string& bytes, bool durable) 
   if (!error && durable && ::fsync(fd) != 0) error = errno;
   // Closing reports a failed write on some file systems.
   if (::close(fd) != 0 && !error) error = errno;
-  if (!error && std::rename(temp.c_str(), fullName.c_str()) != 0) error = errno;
+  if (!error) error = PutInPlace(temp, fullName);
   if (error) {
     ::unlink(temp.c_str());
     Raise(ErrnoToError(error), "Unable to write file: " + fullName);

@@ -78,7 +78,10 @@ bool LoadDataSet(App& app, LoadMode mode) {
 
 void MakeCurrentDataSet(App& app, const std::string& name) {
   Session& s = app.session;
-  WriteFileAtomic(app.Path("LASTDATA.TXT"), JoinLines({name}));
+  // Written (and synced to the disk) only when it names another data set.
+  const std::string last = app.Path("LASTDATA.TXT");
+  if (!Exist(last) || ReadFileBytes(last) != JoinLines({name}))
+    WriteFileAtomic(last, JoinLines({name}));
   s.DataFile = name;
   std::mt19937 random(app.system.ClockSeed());
   const int r = std::uniform_int_distribution<int>(1, kDataListSlots - 1)(random);

@@ -277,6 +277,24 @@ void ProcessDecodedTemplate(std::string_view text, TemplateContext& context, std
 
 namespace {
 
+char UpperAsciiChar(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Where needle (upper case) begins in text compared ignoring ASCII letter case, from the
+// end when last; npos when it does not occur.
+std::size_t FindUpper(std::string_view text, std::string_view needle, bool last) {
+  if (text.size() < needle.size()) return std::string_view::npos;
+  const std::size_t end = text.size() - needle.size();
+  for (std::size_t n = 0; n <= end; ++n) {
+    const std::size_t at = last ? end - n : n;
+    std::size_t k = 0;
+    while (k < needle.size() && UpperAsciiChar(text[at + k]) == needle[k]) ++k;
+    if (k == needle.size()) return at;
+  }
+  return std::string_view::npos;
+}
+
 // Puts the page's reading bar, made from the book's table of pages, after the line that
 // opens the body (after the fence that keeps it out of the printable book, where one
 // follows) and before the line that closes it. A page the table does not know has none.
@@ -288,20 +306,21 @@ void AddReadingBars(std::string& page, const std::string& templateFile) {
     if (!p.tmpl.empty() && EqualsIgnoreCase(std::string(p.tmpl), tmpl)) found = &p;
   if (!found) return;
   const std::string bar = ReadingBar(found->file) + "\r\n";
-  std::size_t top = std::string::npos, bottom = std::string::npos;
-  for (std::size_t at = 0; at < page.size();) {
-    std::size_t end = page.find('\n', at);
-    end = end == std::string::npos ? page.size() : end + 1;
-    const std::string_view line(page.data() + at, end - at);
-    if (top == std::string::npos &&
-        StartsWith(UpperAscii(std::string(line.substr(0, 5))), "<BODY")) {
-      top = end;
-      const std::size_t next = page.find('\n', end);
-      if (next != std::string::npos && Contains(page.substr(end, next - end), "STOP_EBOOK"))
-        top = next + 1;
-    }
-    if (Contains(UpperAscii(std::string(line)), "</BODY>")) bottom = at;
-    at = end;
+  // The body opens near the top and closes near the end: a page is not searched whole.
+  std::size_t top = FindUpper(page, "<BODY", false);
+  if (top != std::string::npos && top != 0 && page[top - 1] != '\n') top = std::string::npos;
+  if (top != std::string::npos) {
+    top = page.find('\n', top);
+    top = top == std::string::npos ? page.size() : top + 1;
+    const std::size_t next = page.find('\n', top);
+    if (next != std::string::npos &&
+        std::string_view(page).substr(top, next - top).find("STOP_EBOOK") != std::string::npos)
+      top = next + 1;
+  }
+  std::size_t bottom = FindUpper(page, "</BODY>", true);
+  if (bottom != std::string::npos) {
+    const std::size_t start = page.rfind('\n', bottom);
+    bottom = start == std::string::npos ? 0 : start + 1;
   }
   if (bottom != std::string::npos && (top == std::string::npos || bottom >= top))
     page.insert(bottom, bar);

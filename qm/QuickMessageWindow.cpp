@@ -2,7 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
-#include <QEnterEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -32,6 +32,12 @@ QuickMessageWindow::QuickMessageWindow(const QString& text, std::function<qint64
   buttons->button(QDialogButtonBox::Ok)->setDefault(true);
   buttons->button(QDialogButtonBox::Ok)->setFocus();
   connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+  setMouseTracking(true);
+  for (QWidget* part : findChildren<QWidget*>()) {
+    part->setMouseTracking(true);
+    part->installEventFilter(this);
+  }
+  installEventFilter(this);
 }
 
 void QuickMessageWindow::showEvent(QShowEvent* event) {
@@ -40,9 +46,9 @@ void QuickMessageWindow::showEvent(QShowEvent* event) {
   timer_.start(100);
 }
 
-void QuickMessageWindow::enterEvent(QEnterEvent* event) {
-  pointerOver_ = true;
-  QDialog::enterEvent(event);
+bool QuickMessageWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) pointerOver_ = true;
+  return QDialog::eventFilter(watched, event);
 }
 
 void QuickMessageWindow::leaveEvent(QEvent* event) {

@@ -1,6 +1,8 @@
 #pragma once
 // The quick-message window: the notice, an OK button, and a reading time after which it
-// closes by itself unless the pointer rests on it.
+// closes by itself unless the pointer rests on it. A pointer rests on it once it has moved
+// over it: one that merely stood where the window appeared (the middle of the screen,
+// often) holds nothing.
 
 #include <QDialog>
 #include <QTimer>
@@ -21,8 +23,9 @@ class QuickMessageWindow : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  // Moves over the window or any of its parts.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   Countdown countdown_;

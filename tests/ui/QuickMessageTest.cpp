@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QLabel>
 #include <QTest>
 
 #include "qm/QuickMessageWindow.h"
@@ -70,8 +71,7 @@ TEST(QuickMessageWindow, StaysWhileThePointerRestsOnIt) {
   Window w("Error number  53 (File not found) detected.");  // seven words: 2466 ms
   w.now = 2000;
   w.window.Tick();
-  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(&w.window, &enter);
+  QTest::mouseMove(w.window.findChild<QLabel*>());
   w.now += 60000;
   w.window.Tick();
   EXPECT_TRUE(w.window.isVisible());
@@ -81,6 +81,15 @@ TEST(QuickMessageWindow, StaysWhileThePointerRestsOnIt) {
   w.window.Tick();
   EXPECT_TRUE(w.window.isVisible()) << "time to finish reading";
   w.now += 500;
+  w.window.Tick();
+  EXPECT_FALSE(w.window.isVisible());
+}
+
+TEST(QuickMessageWindow, APointerThatOnlyStoodThereHoldsNothing) {
+  Window w("...One moment, please...");
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(&w.window, &enter);  // the window appeared under the pointer
+  w.now = ReadingTime("...One moment, please...");
   w.window.Tick();
   EXPECT_FALSE(w.window.isVisible());
 }

@@ -70,10 +70,10 @@ class ClickLabel : public QLabel {
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
     painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-    painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+    painter.drawRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5));
   }
 };
 

@@ -54,6 +54,7 @@ DialogView SessionWindow::Describe() const {
   Control promptLabel = Make(Control::Kind::Label, prompt, {91, 195, 133, 12});
   Control number = Make(Control::Kind::Field, number_, {229, 195, 19, 12});
   number.digitsOnly = true;
+  number.focus = numbered;  // typing answers at once, replacing the suggested 1
   Control enter = PushButton("&ENTER", {269, 194, 53, 15});
   enter.isDefault = true;
   for (Control* c : {&promptLabel, &number, &enter}) {

@@ -89,6 +89,7 @@ DialogView TopicChoice::Describe() const {
   cancel.text = "&CANCEL";
   cancel.rect = {211, 172, 53, 15};
   cancel.isDefault = false;
+  cancel.cancels = true;
   view.controls.push_back(cancel);
   return view;
 }
@@ -128,7 +129,7 @@ void ConsultingCommand(App& app) {
   const std::string& company = app.profile.Company;
   const std::string prompt =
       "Enter the name of the company which will be the subject of this consulting session" +
-      (generic ? std::string(".") : " (change below, if not " + company + ".)");
+      (generic ? std::string(".") : " (change below, if not " + PromptText(company) + ".)");
   const std::string name =
       TrimSpaces(app.ui.Input("Name of Business", prompt, generic ? "" : company).value_or(""));
   if (name.empty()) {

@@ -1,8 +1,11 @@
 #include "consult/Transcript.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "base/Files.h"
 #include "base/Text.h"
+#include "book/PrintableBook.h"
 #include "consult/ConsultState.h"
 #include "core/App.h"
 #include "core/Messages.h"
@@ -65,13 +68,40 @@ PrintJob TranscriptPrintJob(const ConsultState& s) {
   return job;
 }
 
+std::string TranscriptPdfPath(App& app) {
+  const LocalTime t = app.system.Now();
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day, t.hour,
+                t.minute, t.second);
+  return BookFolder(app) + "TRANSCRIPT-" + stamp + ".pdf";
+}
+
+namespace {
+
+// Most desktops have no printer: the transcript need not be lost with the window.
+void OfferPdf(App& app) {
+  const std::string path = TranscriptPdfPath(app);
+  const Button answer = app.ui.ShowMessage(
+      Box(app.session.ProgName, "Save the transcript as a PDF file instead?\r\r" + path,
+          Icon::Question, kYes | kNo, kYes));
+  if (answer != kYes) return;
+  CreateFolder(FolderOf(path));  // the folder start-up made may have been removed since
+  if (!app.system.SavePdf(TranscriptPrintJob(app.consult), path))
+    Raise(70, "Unable to write file: " + path);
+  QuickMessage(app, "Transcript saved as " + path);
+}
+
+}  // namespace
+
 void PrintTranscript(App& app) {
   Trap(app, "PrintTranscript", [&] {
     const std::string& title = app.session.ProgName;
-    const MessageBox noPrinter =
-        Box(title, "Default printer not found (or is turned off)", Icon::Stop);
+    auto noPrinter = [&] {
+      app.ui.ShowMessage(Box(title, "Default printer not found (or is turned off)", Icon::Stop));
+      OfferPdf(app);
+    };
     if (!app.system.HasDefaultPrinter()) {
-      app.ui.ShowMessage(noPrinter);
+      noPrinter();
       return;
     }
     const Button ready = app.ui.ShowMessage(
@@ -79,7 +109,7 @@ void PrintTranscript(App& app) {
             Icon::Question, kYes | kNo | kCancel, kNo));
     if (ready != kYes) return;
     // A printer that went away since the question is as good as none.
-    if (!app.system.Print(TranscriptPrintJob(app.consult))) app.ui.ShowMessage(noPrinter);
+    if (!app.system.Print(TranscriptPrintJob(app.consult))) noPrinter();
   });
 }
 

@@ -25,7 +25,12 @@ inline constexpr int kLinesPerPage = 47;
 // lines.
 PrintJob TranscriptPrintJob(const ConsultState& s);
 
-// Asks whether to print, then prints the transcript on the default printer.
+// Where a transcript goes when there is no printer: the printable book's folder,
+// "TRANSCRIPT-" and the local date and time as YYYYMMDD-HHMMSS, ".pdf".
+std::string TranscriptPdfPath(App& app);
+
+// Asks whether to print, then prints the transcript on the default printer. Without
+// one, it offers to save the same pages as a PDF file instead.
 void PrintTranscript(App& app);
 
 }  // namespace kvx

@@ -41,6 +41,7 @@ class QuietSystem : public PosixSystem {
   bool Browse(const std::string&) override { return true; }
   bool HasDefaultPrinter() override { return false; }
   bool Print(const PrintJob&) override { return true; }
+  bool SavePdf(const PrintJob&, const std::string&) override { return true; }
 };
 
 struct FuzzApp {

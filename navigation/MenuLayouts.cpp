@@ -22,9 +22,10 @@ constexpr std::uint32_t kCyan = 0x00FFFF;          // RGB(0,255,255)
 constexpr std::uint32_t kPaleYellow = 0xFFFFDC;    // RGB(255,255,220)
 
 MenuLabel Label(std::string text, int x, int y, int width, std::uint32_t background,
-                std::string address) {
-  return MenuLabel{std::move(text), Rect{x, y, width, kLabelHeight}, background,
-                   std::move(address)};
+                std::string address, int column) {
+  MenuLabel label{std::move(text), Rect{x, y, width, kLabelHeight}, background, std::move(address)};
+  label.column = column;
+  return label;
 }
 
 MenuLayout Frame(int form, std::string subject, int width, int height, int pictureWidth,
@@ -82,9 +83,9 @@ MenuLayout TaxMatters(const std::string& stateName, const std::string& stateCode
        "chap06.htm#STATE_WITHHOLD"},
   };
   for (const Row& r : rows) {
-    m.labels.push_back(Label(r.federal, 24, r.y, 131, kFederalGreen, r.federalAddress));
+    m.labels.push_back(Label(r.federal, 24, r.y, 131, kFederalGreen, r.federalAddress, 0));
     MenuLabel state =
-        Label(r.state, 176, r.y, 131, kStateYellow, r.stateAddress ? r.stateAddress : "");
+        Label(r.state, 176, r.y, 131, kStateYellow, r.stateAddress ? r.stateAddress : "", 1);
     state.byEntity = r.stateAddress == nullptr;
     m.labels.push_back(std::move(state));
   }
@@ -118,8 +119,8 @@ MenuLayout LegalMatters(const std::string& stateName, const std::string& stateCo
        "chap09.htm#TRUTH_LEND"},
   };
   for (const Row& r : rows) {
-    m.labels.push_back(Label(r.left, 15, r.y, 141, kYellow, r.leftAddress));
-    m.labels.push_back(Label(r.right, 169, r.y, 141, kYellow, r.rightAddress));
+    m.labels.push_back(Label(r.left, 15, r.y, 141, kYellow, r.leftAddress, 0));
+    m.labels.push_back(Label(r.right, 169, r.y, 141, kYellow, r.rightAddress, 1));
   }
   return m;
 }
@@ -151,8 +152,11 @@ MenuLayout Employees() {
       {"WARN Act", 208, 249, 61, "chap06.htm#06.09"},
   };
   int i = 0;
-  for (const Entry& e : entries)
-    m.labels.push_back(Label(e.text, e.x, e.y, e.width, shades[i++ % 7], e.address));
+  for (const Entry& e : entries) {
+    // The left staircase starts at the left edge; the right one ends at the right edge.
+    const int column = e.x == 3 ? 0 : 1;
+    m.labels.push_back(Label(e.text, e.x, e.y, e.width, shades[i++ % 7], e.address, column));
+  }
   return m;
 }
 
@@ -175,8 +179,8 @@ MenuLayout Accounting() {
        "chap14.htm#14.02"},
   };
   for (const Row& r : rows) {
-    m.labels.push_back(Label(r.left, 11, r.y, 136, kYellow, r.leftAddress));
-    m.labels.push_back(Label(r.right, 181, r.y, 136, kYellow, r.rightAddress));
+    m.labels.push_back(Label(r.left, 11, r.y, 136, kYellow, r.leftAddress, 0));
+    m.labels.push_back(Label(r.right, 181, r.y, 136, kYellow, r.rightAddress, 1));
   }
   return m;
 }
@@ -212,7 +216,7 @@ MenuLayout OtherMatters() {
   };
   for (const Row& r : rows)
     for (int c = 0; c < 3; ++c)
-      m.labels.push_back(Label(r.text[c], xs[c], r.y, widths[c], kCyan, r.address[c]));
+      m.labels.push_back(Label(r.text[c], xs[c], r.y, widths[c], kCyan, r.address[c], c));
   return m;
 }
 

@@ -41,6 +41,18 @@ PictureMenu::PictureMenu(App& app, int form)
     const Rect &ra = a.control.rect, &rb = b.control.rect;
     return ra.y != rb.y ? ra.y < rb.y : ra.x < rb.x;
   });
+  // The keyboard reads the labels column by column, then reaches CLOSE.
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].label >= 0) focusOrder_.push_back(static_cast<int>(i));
+  std::stable_sort(focusOrder_.begin(), focusOrder_.end(), [this](int a, int b) {
+    const Item& ia = items_[static_cast<std::size_t>(a)];
+    const Item& ib = items_[static_cast<std::size_t>(b)];
+    const int ca = layout_.labels[static_cast<std::size_t>(ia.label)].column;
+    const int cb = layout_.labels[static_cast<std::size_t>(ib.label)].column;
+    return ca != cb ? ca < cb : ia.control.rect.y < ib.control.rect.y;
+  });
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].close) focusOrder_.push_back(static_cast<int>(i));
 }
 
 DialogView PictureMenu::Describe() const {
@@ -52,6 +64,7 @@ DialogView PictureMenu::Describe() const {
   view.background = layout_.background;
   view.minimizeBox = layout_.name != "FORM9";
   for (const Item& item : items_) view.controls.push_back(item.control);
+  view.focusOrder = focusOrder_;
   return view;
 }
 

@@ -22,6 +22,7 @@ struct MenuLabel {
   std::uint32_t background = 0xFFFFFF;
   std::string address;    // the Chapter address a click opens
   bool byEntity = false;  // the address is decided at the click (income/franchise tax)
+  int column = 0;         // the keyboard reads the labels column by column, from 0
 };
 
 struct MenuLayout {
@@ -68,6 +69,7 @@ class PictureMenu : public Dialog {
   App& app_;
   MenuLayout layout_;
   std::vector<Item> items_;  // in the order shown
+  std::vector<int> focusOrder_;
   bool finished_ = false;
 };
 

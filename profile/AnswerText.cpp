@@ -54,9 +54,9 @@ std::string MixedCase(std::string text) {
 
 std::optional<std::int32_t> EmployeeCount(const std::string& answer) {
   std::size_t i = 0;
-  while (i < answer.size() && (answer[i] == ' ' || answer[i] == '\t' || answer[i] == ',')) ++i;
-  bool negative = false;
-  if (i < answer.size() && (answer[i] == '-' || answer[i] == '+')) negative = answer[i++] == '-';
+  while (i < answer.size() && (answer[i] == ' ' || answer[i] == '\t')) ++i;
+  // "six", "-3" and "+3" alike are no count: the question is asked again.
+  if (i == answer.size() || answer[i] < '0' || answer[i] > '9') return std::nullopt;
   std::int64_t value = 0;
   for (; i < answer.size(); ++i) {
     const char c = answer[i];
@@ -65,7 +65,6 @@ std::optional<std::int32_t> EmployeeCount(const std::string& answer) {
     // Beyond the cap the digits no longer matter, so a long answer cannot overflow.
     if (value <= kMostEmployees) value = value * 10 + (c - '0');
   }
-  if (negative && value > 0) return std::nullopt;
   return static_cast<std::int32_t>(value > kMostEmployees ? kMostEmployees : value);
 }
 

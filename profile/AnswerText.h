@@ -25,7 +25,8 @@ std::string CutToCharacters(const std::string& text, std::size_t count);
 std::string MixedCase(std::string text);
 
 // The employee count an answer gives: commas dropped, the leading whole number taken,
-// capped at 1,000,000; text that is no number gives 0. Empty when it is negative.
+// capped at 1,000,000. Empty when the answer does not begin with a digit (leading blanks
+// aside): a negative number, a sign, or words.
 std::optional<std::int32_t> EmployeeCount(const std::string& answer);
 
 }  // namespace kvx

@@ -50,7 +50,8 @@ std::optional<std::string> GetDataFileName(App& app, FileNamePrompt mode,
   const Session& s = app.session;
   std::string prompt, title, defaultAnswer;
   if (mode == FileNamePrompt::SaveAs) {
-    prompt = "Enter file name under which to save current data set for " + app.profile.Company +
+    prompt = "Enter file name under which to save current data set for " +
+             PromptText(app.profile.Company) +
              " (using only letters, numbers, spaces, or _ or ' characters). " + "\r" +
              "Prefix of file name must be at least 3 characters long.";
     title = "Save current data file as ...";

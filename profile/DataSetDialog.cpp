@@ -55,6 +55,7 @@ DialogView DataSetDialog::Describe() const {
     button.kind = Control::Kind::Button;
     button.text = captions[i];
     button.rect = {37 + 68 * i, 162, 53, 15};
+    button.cancels = i == 1;
     view.controls.push_back(button);
   }
   return view;

@@ -192,10 +192,8 @@ bool InterviewRun::AskEntity() {
 }
 
 bool InterviewRun::AskEmployees() {
-  const std::string prompt = ReplaceAll("Enter the number of employees " + w_.Company +
-                                            " has, or expects to have in the near future. "
-                                            "(Enter '0' if none.)",
-                                        "&", "&&");
+  const std::string prompt = "Enter the number of employees " + PromptText(w_.Company) +
+                             " has, or expects to have in the near future. (Enter '0' if none.)";
   const std::string suggested =
       !Same() ? std::string() : (p_.Employees == 0 ? std::string("0") : p_.EmployeesText);
   for (;;) {

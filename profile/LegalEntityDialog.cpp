@@ -43,6 +43,7 @@ DialogView LegalEntityDialog::Describe() const {
   Control cancel;
   cancel.kind = Control::Kind::Button;
   cancel.text = "&Cancel";
+  cancel.cancels = true;
   cancel.rect = {118, 150, 53, 15};
   cancel.visible = mode_ != 1;
   view.controls.push_back(cancel);

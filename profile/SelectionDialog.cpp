@@ -79,6 +79,7 @@ DialogView SelectionDialog::Describe() const {
   Control cancel;
   cancel.kind = Control::Kind::Button;
   cancel.text = "&Cancel";
+  cancel.cancels = true;
   cancel.rect = {kWidth / 2 + 5, kHeight - 30, 53, 15};
   cancel.visible = copyMode_ != 1;
   view.controls.push_back(cancel);

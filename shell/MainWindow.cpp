@@ -38,12 +38,14 @@ constexpr const char* kSubjectAreas[] = {"",
                                          "FORM1_PICTURE13_BMP"};
 constexpr int kButtonY[] = {101, 136, 171, 206, 241, 276};
 
-Control Item(const std::string& menu, int id, const std::string& caption) {
+Control Item(const std::string& menu, int id, const std::string& caption,
+             const std::string& shortcut = "") {
   Control c;
   c.kind = Kind::Menu;
   c.menu = menu;
   c.menuId = id;
   c.text = caption;
+  c.shortcut = shortcut;
   return c;
 }
 
@@ -96,9 +98,9 @@ DialogView MainWindow::Describe() const {
   v.minimizeBox = true;
   auto& c = v.controls;
   // The menu bar stands above everything else.
-  c.push_back(Item("&File", kMenuNew, "&New Data File"));
-  c.push_back(Item("&File", kMenuOpen, "&Open Data File"));
-  c.push_back(Item("&File", kMenuSave, "&Save Data File"));
+  c.push_back(Item("&File", kMenuNew, "&New Data File", "Ctrl+N"));
+  c.push_back(Item("&File", kMenuOpen, "&Open Data File", "Ctrl+O"));
+  c.push_back(Item("&File", kMenuSave, "&Save Data File", "Ctrl+S"));
   c.push_back(Item("&File", kMenuSaveAs, "Save Data File &As"));
   c.push_back(Item("&File", kMenuPrintBook, "&Print " + app_.profile.StateCode + " Book"));
   c.push_back(Item("&File", kMenuUninstall, "&Uninstall"));
@@ -131,9 +133,11 @@ DialogView MainWindow::Describe() const {
     list.rows.push_back(app_.nav.TopicIndex[static_cast<std::size_t>(i)]);
   list.selected = selected_;
   list.focus = true;
+  const int listIndex = static_cast<int>(c.size());
   c.push_back(list);
   c.push_back(Framed(Kind::Group, "Main Functions", {8, 89, 158, 221}));
   c.push_back(Framed(Kind::Group, "General Subject Areas", {336, 89, 158, 221}));
+  const int firstPicture = static_cast<int>(c.size());
   for (int row = 0; row < 6; ++row) {
     for (int column = 0; column < 2; ++column) {
       Control picture;
@@ -145,6 +149,12 @@ DialogView MainWindow::Describe() const {
       picture.clickable = true;
       c.push_back(picture);
     }
+  }
+  // The keyboard reads the window as its columns stand: Main Functions, the topic
+  // index, General Subject Areas.
+  for (int column = 0; column < 2; ++column) {
+    if (column == 1) v.focusOrder.push_back(listIndex);
+    for (int row = 0; row < 6; ++row) v.focusOrder.push_back(firstPicture + 2 * row + column);
   }
   return v;
 }

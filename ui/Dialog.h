@@ -33,20 +33,24 @@ struct Control {
   bool enabled = true;
   bool visible = true;  // hidden controls keep their place in the list but are not shown
   bool isDefault = false;
+  bool cancels = false;  // the button Escape presses (a dialog's Cancel)
   bool checked = false;
-  bool clickable = false;         // labels and pictures that report clicks
-  bool framed = false;            // labels drawn with a thin frame
-  bool literal = false;           // labels whose "&" is shown as it is, never an access key
-  bool digitsOnly = false;        // fields that take digits only
-  bool multiLine = false;         // fields of several lines
-  bool focus = false;             // has the keyboard focus when the window opens
+  bool clickable = false;   // labels and pictures that report clicks
+  bool framed = false;      // labels drawn with a thin frame
+  bool literal = false;     // labels whose "&" is shown as it is, never an access key
+  bool digitsOnly = false;  // fields that take digits only
+  bool multiLine = false;   // fields of several lines
+  // Has the keyboard focus when the window opens; a field also whenever the dialog
+  // changes its text, with the text selected so that typing replaces it.
+  bool focus = false;
   std::vector<std::string> rows;  // list rows, exactly as the dialog holds them
   // What a window shows for each row when it differs from the row itself (for example
   // rows that carry a code after their name); empty means the rows as they are.
   std::vector<std::string> shownRows;
   int selected = -1;  // selected row, from 0; -1 for none
   int menuId = 0;
-  std::string menu;  // the menu an item belongs to ("&File"); a caption "-" is a separator
+  std::string menu;      // the menu an item belongs to ("&File"); a caption "-" is a separator
+  std::string shortcut;  // a menu item's key ("Ctrl+N"), shown beside its caption
   std::uint32_t foreground = 0x000000;  // RGB
   // None: labels and groups show the window's own background, boxes are white.
   std::optional<std::uint32_t> background;
@@ -63,6 +67,10 @@ struct DialogView {
   std::string icon = "PROGRAM";  // the window's icon resource
   bool minimizeBox = false;
   std::vector<Control> controls;  // in the order shown: top to bottom, left to right
+  // The controls the keyboard visits, by index, in reading order (Tab and the arrow keys);
+  // empty: in the order of controls. Controls that take the focus but are not listed
+  // follow in their own order.
+  std::vector<int> focusOrder;
 };
 
 class Dialog {

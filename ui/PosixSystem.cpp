@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -49,6 +50,14 @@ std::string UserFolder(const char* key, const char* fallback) {
 unsigned PosixSystem::ClockSeed() {
   return static_cast<unsigned>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+LocalTime PosixSystem::Now() {
+  const std::time_t now = std::time(nullptr);
+  std::tm parts{};
+  localtime_r(&now, &parts);
+  return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
+                   parts.tm_hour,        parts.tm_min,     parts.tm_sec};
 }
 
 std::string PosixSystem::ExecutablePath() {

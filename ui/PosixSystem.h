@@ -9,6 +9,7 @@ namespace kvx {
 class PosixSystem : public System {
  public:
   unsigned ClockSeed() override;
+  LocalTime Now() override;
   std::string ExecutablePath() override;
   std::string DocumentsFolder() override;
   std::string PublicFolder() override;

@@ -16,6 +16,12 @@ struct PrintJob {
   bool firstLineIsHeading = false;
 };
 
+// A moment of the local clock, as the calendar and the wall clock show it.
+struct LocalTime {
+  int year = 0, month = 0, day = 0;  // month and day from 1
+  int hour = 0, minute = 0, second = 0;
+};
+
 class System {
  public:
   virtual ~System() = default;
@@ -30,8 +36,13 @@ class System {
   virtual bool Browse(const std::string& address) = 0;
   virtual bool HasDefaultPrinter() = 0;
   virtual bool Print(const PrintJob& job) = 0;
+  // Lays the job's pages into a PDF file at path as Print lays them on paper; false
+  // when the file could not be written.
+  virtual bool SavePdf(const PrintJob& job, const std::string& path) = 0;
   // A seed taken from the clock, for the program's few random draws.
   virtual unsigned ClockSeed() = 0;
+  // The local date and time now.
+  virtual LocalTime Now() = 0;
   // Full file name of the running program; empty when the system cannot tell.
   virtual std::string ExecutablePath() = 0;
   // The user's documents folder and the public folder, each ending in "/".

@@ -62,6 +62,15 @@ class Ui {
   std::function<void(int number, const std::string& where, const std::string& diag)> reportError;
 };
 
+// An input box's prompt takes a single "&" as an access-key mark, as the labels of
+// dialogs do, and shows "&&" as "&". Text the user typed (a company's name) goes into a
+// prompt through this, so that it shows as it was typed.
+inline std::string PromptText(const std::string& typed) {
+  std::string out;
+  for (char c : typed) out += c == '&' ? std::string("&&") : std::string(1, c);
+  return out;
+}
+
 // Convenience for the many plain notices of the program.
 inline MessageBox Box(std::string title, std::string text, Icon icon, unsigned buttons = kOk,
                       Button defaultButton = kOk) {

@@ -133,17 +133,47 @@ TEST(PrintTranscript, AsksFirstAndNeedsAPrinter) {
   EXPECT_EQ(1, Count(out, "== PRINT"));
   EXPECT_EQ(3, Count(out, "== DIALOG FORM5"));  // the window stays after printing
 
-  std::istringstream in("OK\n");
+  std::istringstream in("OK\nNo\n");
   std::ostringstream shown;
   Script script(in, shown);
   AutomationUi ui(script);
   AutomationSystem noPrinter(script, true);
   App app(ui, noPrinter);
   PrintTranscript(app);
-  EXPECT_EQ(
-      "== MESSAGE\ntitle: Corvanta\nicon: stop\nbuttons: OK\ndefault: OK\n"
-      "text: Default printer not found (or is turned off)\n\n",
-      shown.str());
+  EXPECT_EQ(0u, shown.str().find("== MESSAGE\ntitle: Corvanta\nicon: stop\nbuttons: OK\n"
+                                 "default: OK\ntext: Default printer not found (or is turned "
+                                 "off)\n\n== MESSAGE\n"));
+  EXPECT_EQ(0, Count(shown.str(), "== PRINT"));
+}
+
+TEST(PrintTranscript, WithoutAPrinterTheSamePagesMayGoToAPdfFile) {
+  const std::string pages = "page 1\n  CONSULTING SESSION FOR: Acme & Sons\n" +
+                            std::string(2 + 25, ' ') + "\n" + std::string(2 + 25, ' ') + "L2\n";
+  for (const char* answer : {"Yes", "No"}) {
+    Consulting c(std::string("click PRINT\nOK\n") + answer + "\nclick CLOSE\n", 1, "Acme & Sons");
+    c.s() = Numbered(2, true);
+    c.s().ConsultCompany = "Acme & Sons";
+    c.s().AnswerMode = "DONE";
+    c.t.system.SetPrinterMissing(true);
+    c.t.system.now = LocalTime{2026, 11, 4, 17, 8, 9};
+    c.t.Run([](App& app) { ShowSessionWindow(app); });
+    const std::string out = c.t.Output();
+    const std::string path = c.t.dir() + "docs/KVXDOCS/TRANSCRIPT-20261104-170809.pdf";
+    EXPECT_EQ(path, TranscriptPdfPath(c.t.app));
+    const std::string offer =
+        "== MESSAGE\ntitle: Corvanta\nicon: stop\nbuttons: OK\ndefault: OK\n"
+        "text: Default printer not found (or is turned off)\n\n"
+        "== MESSAGE\ntitle: Corvanta\nicon: question\nbuttons: Yes No\ndefault: Yes\n"
+        "text:\n  Save the transcript as a PDF file instead?\n  \n  " +
+        path + "\n\n";
+    EXPECT_NE(std::string::npos, out.find(offer)) << out;
+    const std::string saved = "== PRINT\njob: Corvanta Print Job\nfile: " + path + "\n" + pages +
+                              "\n== QUICK\ntext: Transcript saved as " + path + "\n\n";
+    EXPECT_EQ(answer == std::string("Yes") ? 1 : 0, Count(out, saved)) << out;
+    EXPECT_EQ(answer == std::string("Yes") ? 1 : 0, Count(out, "== PRINT")) << answer;
+    EXPECT_EQ(0, Count(out, "Are you ready to print"));
+    EXPECT_EQ(2, Count(out, "== DIALOG FORM5")) << "the window stays";
+  }
 }
 
 const char* const kForm6 =
@@ -212,6 +242,16 @@ TEST(ConsultingCommand, AsksTheCompanyAndLoopsOverTopics) {
       << out;
   EXPECT_EQ(3, Count(out, "== CLOSED FORM6"));
   EXPECT_EQ(out.size() - 20, out.rfind("== SHOW MainWindow\n\n"));
+}
+
+TEST(ConsultingCommand, APromptShowsTheCompanysAmpersandAsTyped) {
+  Consulting c("cancel\n");
+  c.t.app.profile.Company = "Cedar & Pine Coffee";
+  c.t.Run([](App& app) { ConsultingCommand(app); });
+  EXPECT_NE(std::string::npos,
+            c.t.Output().find("default: Cedar & Pine Coffee\nprompt: Enter the name of the company "
+                              "which will be the subject of this consulting session (change "
+                              "below, if not Cedar && Pine Coffee.)\n"));
 }
 
 TEST(ConsultingCommand, GenericEditionAndNoName) {

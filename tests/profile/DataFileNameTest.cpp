@@ -62,12 +62,13 @@ TEST(DataFileName, SaveAsModeOffersTheCurrentName) {
   TestApp t("=.kvx\n");
   t.SetProgramFolder();
   t.app.session.DataFile = "ACME.KVX";
-  t.app.profile.Company = "Acme";
+  // The prompt takes "&" as an access key, so the name's own goes in doubled.
+  t.app.profile.Company = "Cedar & Pine Coffee";
   EXPECT_EQ(GetDataFileName(t.app, FileNamePrompt::SaveAs, "ignored"), std::nullopt);
   EXPECT_EQ(t.Output(),
             "== INPUT\ntitle: Save current data file as ...\ndefault: ACME.KVX\nprompt:\n"
-            "  Enter file name under which to save current data set for Acme (using only "
-            "letters, numbers, spaces, or _ or ' characters). \n"
+            "  Enter file name under which to save current data set for Cedar && Pine Coffee "
+            "(using only letters, numbers, spaces, or _ or ' characters). \n"
             "  Prefix of file name must be at least 3 characters long.\n\n");
 }
 

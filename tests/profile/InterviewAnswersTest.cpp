@@ -20,9 +20,10 @@ TEST(InterviewAnswers, EmployeeCounts) {
   EXPECT_EQ(EmployeeCount("2,000,000"), 1000000);
   EXPECT_EQ(EmployeeCount(std::string(10000, '9')), 1000000);
   EXPECT_EQ(EmployeeCount("  12 people"), 12);
-  EXPECT_EQ(EmployeeCount("twelve"), 0);
-  EXPECT_EQ(EmployeeCount("-0"), 0);
-  EXPECT_EQ(EmployeeCount("-5"), std::nullopt);
+  EXPECT_EQ(EmployeeCount("0"), 0);
+  // Only an answer that begins with a digit is a count.
+  for (const char* notACount : {"twelve", "-0", "-5", "+5", ",5", "x1", "\t"})
+    EXPECT_EQ(EmployeeCount(notACount), std::nullopt) << notACount;
   EXPECT_EQ(EmployeeCount("-" + std::string(10000, '9')), std::nullopt);
 }
 
@@ -78,7 +79,8 @@ TEST(InterviewAnswers, EmployeesAnswersAreParsedOrAskedAgain) {
            {"=-4\n=7", "7"},
            {"=   \n=3", "3"},
            {"=\x01\n=8", "8"},
-           {"=x\x01", "0"},
+           {"=six\n=x\x01\n=6", "6"},
+           {"=0", "0"},
            {"=" + std::string(10000, '5'), "1000000"}}) {
     std::string script = NewCompanyScript("Count Co", "COUNT");
     // No employees: the welfare question is not asked.

@@ -14,7 +14,9 @@ namespace kvx::test {
 
 // The tax year of the edition this build is for: a test of one edition's text skips on
 // the other (GTEST_SKIP), while every test of behaviour runs on both.
-inline int EditionYear() { return BuiltEdition().taxYear; }
+inline int EditionYear() {
+  return BuiltEdition().taxYear;
+}
 
 // A temporary folder, removed with everything in it at the end of the test.
 class TempFolder {
@@ -34,10 +36,12 @@ class TestSystem : public AutomationSystem {
   TestSystem(Script& script, std::string folder)
       : AutomationSystem(script), folder_(std::move(folder)) {}
   unsigned ClockSeed() override { return seed; }
+  LocalTime Now() override { return now; }
   std::string ExecutablePath() override { return folder_ + exeName; }
   std::string DocumentsFolder() override { return folder_ + "docs/"; }
   std::string PublicFolder() override { return folder_ + "public/"; }
   unsigned seed = 12345;
+  LocalTime now{2026, 3, 7, 9, 5, 2};
   std::string exeName = "kvx";
 
  private:

@@ -12,6 +12,7 @@
 
 #include "consult/ConsultState.h"
 #include "consult/Transcript.h"
+#include "ui/qt/QtSystem.h"
 
 namespace kvx {
 namespace {
@@ -44,6 +45,20 @@ TEST(PrintPages, AHundredLineTranscriptFillsThreeSheets) {
     ASSERT_TRUE(PrintPages(pdf, TranscriptPrintJob(s), 75));
   }
   EXPECT_EQ(3, PdfPages(file));
+}
+
+TEST(PrintPages, ATranscriptSavedAsPdfHasThePrintedPages) {
+  ConsultState s;
+  s.ConsultCompany = "Cedar & Pine Coffee";
+  s.TranscriptLines.assign(1, " 100");
+  for (int i = 1; i <= 100; ++i) s.TranscriptLines.push_back("Line " + std::to_string(i));
+  QTemporaryDir dir;
+  const std::string file = dir.filePath("TRANSCRIPT-20261104-170809.pdf").toStdString();
+  QtSystem system;
+  ASSERT_TRUE(system.SavePdf(TranscriptPrintJob(s), file));
+  EXPECT_EQ(3, PdfPages(QString::fromStdString(file)));
+  // A folder that is not there is no place for it: the caller hears so.
+  EXPECT_FALSE(system.SavePdf(TranscriptPrintJob(s), dir.filePath("none/t.pdf").toStdString()));
 }
 
 TEST(PrintPages, EveryJobPageIsASheetEvenWithoutAHeading) {

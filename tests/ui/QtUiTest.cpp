@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +81,51 @@ TEST(QtUi, InputBoxReturnsTheAnswerOrNothing) {
   EXPECT_EQ(ui.Input("t", "p", ""), std::nullopt);
 }
 
+TEST(QtUi, AnInputPromptShowsADoubledAmpersandAsOne) {
+  QtUi ui;
+  QImage prompt, plain;
+  WhenModal([&](QWidget* w) {
+    auto* dialog = qobject_cast<QInputDialog*>(w);
+    ASSERT_NE(dialog, nullptr);
+    QLabel* label = dialog->findChild<QLabel*>();
+    ASSERT_NE(label, nullptr);
+    // The prompt looks exactly as a label that shows the name as it was typed.
+    QLabel typed("Save data set for Cedar & Pine Coffee");
+    typed.setTextFormat(Qt::PlainText);
+    typed.setFont(label->font());
+    typed.resize(label->size());
+    typed.setAlignment(label->alignment());
+    typed.setContentsMargins(label->contentsMargins());
+    prompt = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    plain = typed.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    dialog->reject();
+  });
+  ui.Input("Save current data file as ...", "Save data set for Cedar && Pine Coffee", "");
+  ASSERT_FALSE(prompt.isNull());
+  EXPECT_EQ(prompt, plain);
+}
+
+TEST(QtUi, BoxesAreWideEnoughForTheirTitles) {
+  const std::string title = "Question: Average annual gross revenues of Cedar & Pine Coffee?";
+  QtUi ui;
+  int boxWidth = 0, inputWidth = 0;
+  WhenModal([&](QWidget* w) {
+    boxWidth = w->width();
+    qobject_cast<QMessageBox*>(w)->button(QMessageBox::No)->click();
+  });
+  ui.ShowMessage(Box(title, "Over $1 million?", Icon::Question, kYes | kNo, kNo));
+  EXPECT_GE(boxWidth, TitleBarWidth(title));
+  WhenModal([&](QWidget* w) {
+    inputWidth = w->width();
+    qobject_cast<QDialog*>(w)->reject();
+  });
+  ui.Input(title, "Number:", "");
+  EXPECT_GE(inputWidth, TitleBarWidth(title));
+  // More room for a longer title, and the icon and buttons beside it.
+  EXPECT_GT(TitleBarWidth(title + " and more"), TitleBarWidth(title));
+  EXPECT_GT(TitleBarWidth(""), 0);
+}
+
 class TwoButtons : public Dialog {
  public:
   DialogView Describe() const override {
@@ -145,6 +191,28 @@ class Labels : public Dialog {
   void Close() override {}
   bool Finished() const override { return true; }
 };
+
+// A narrow window with a long title: it widens and its controls stay centred.
+class Narrow : public Dialog {
+ public:
+  DialogView Describe() const override {
+    DialogView v{"Narrow", "Select Consulting Topic for Cedar & Pine Coffee Company", 100, 40};
+    v.controls.push_back({Control::Kind::Button, "&OK", {25, 10, 50, 14}});
+    return v;
+  }
+  void Close() override {}
+  bool Finished() const override { return true; }
+};
+
+TEST(QtUi, AWindowIsWideEnoughForItsTitle) {
+  Narrow dialog;
+  QtUi ui;
+  DialogWidget widget(dialog, ui);
+  EXPECT_GE(widget.width(), TitleBarWidth(dialog.Describe().title));
+  QWidget* ok = widget.ControlWidget(0);
+  EXPECT_NEAR(ok->geometry().center().x(), widget.width() / 2, 2);
+  EXPECT_EQ(ok->geometry(), widget.ToPixels({25, 10, 50, 14}));
+}
 
 TEST(QtUi, LabelsShowAccessKeysOrTheirTextAsItIs) {
   Labels dialog;

@@ -72,20 +72,27 @@ QPushButton* ButtonOf(QtUi& ui, int index) {
 TEST(WindowLoop, AWindowHiddenDuringACommandKeepsRunning) {
   QtUi ui;
   Home home(ui);
-  bool hiddenDuringBox = false, shownAfter = false, runningAfter = false;
+  bool hiddenDuringBox = false, shownAfter = false, runningAfter = false, commandDone = false;
   Steps steps({
-      [&] { ButtonOf(ui, 0)->click(); },  // returns only after the box below is answered
+      [&] {
+        ButtonOf(ui, 0)->click();  // returns only after the box below is answered
+        commandDone = true;
+      },
   });
-  QTimer::singleShot(100, [&] {
-    hiddenDuringBox = !ui.Running().back()->isVisible();
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+  // Each check waits for what it checks, however slowly the machine runs.
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      hiddenDuringBox = !ui.Running().back()->isVisible();
       box->button(QMessageBox::No)->click();
+    } else if (commandDone) {
+      watch.stop();
+      shownAfter = ui.Running().size() == 1 && ui.Running().back()->isVisible();
+      runningAfter = !home.Finished();
+      ButtonOf(ui, 2)->click();
+    }
   });
-  QTimer::singleShot(300, [&] {
-    shownAfter = ui.Running().size() == 1 && ui.Running().back()->isVisible();
-    runningAfter = !home.Finished();
-    ButtonOf(ui, 2)->click();
-  });
+  watch.start(10);
   ui.RunDialog(home);
   EXPECT_TRUE(hiddenDuringBox);
   EXPECT_EQ(home.answer, kNo);

@@ -261,14 +261,24 @@ bool AutomationSystem::Browse(const std::string& address) {
 
 bool AutomationSystem::Print(const PrintJob& job) {
   if (printerMissing_) return false;
+  WritePages(job, "");
+  return true;
+}
+
+bool AutomationSystem::SavePdf(const PrintJob& job, const std::string& path) {
+  WritePages(job, path);
+  return true;
+}
+
+void AutomationSystem::WritePages(const PrintJob& job, const std::string& file) {
   script_.Header("PRINT");
   script_.Key("job", job.name);
+  if (!file.empty()) script_.Key("file", file);
   for (std::size_t i = 0; i < job.pages.size(); ++i) {
     script_.Line("page " + std::to_string(i + 1));
     for (const std::string& line : job.pages[i]) script_.Line("  " + line);
   }
   script_.EndBlock();
-  return true;
 }
 
 }  // namespace kvx

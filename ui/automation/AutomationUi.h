@@ -38,9 +38,13 @@ class AutomationSystem : public PosixSystem {
   bool RunQuickMessage(const std::string& programDir, const std::string& message) override;
   bool Browse(const std::string& address) override;
   bool HasDefaultPrinter() override { return !printerMissing_; }
+  void SetPrinterMissing(bool missing) { printerMissing_ = missing; }
   bool Print(const PrintJob& job) override;
+  // Writes the PRINT block with the file's path; no file is made.
+  bool SavePdf(const PrintJob& job, const std::string& path) override;
 
  private:
+  void WritePages(const PrintJob& job, const std::string& file);
   Script& script_;
   bool printerMissing_;
 };

@@ -8,18 +8,23 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <cstdlib>
 #include <iostream>
+#include <utility>
 
 #include "ui/Ui.h"
 #include "ui/qt/QtUi.h"
@@ -48,6 +53,32 @@ QString Rgb(std::uint32_t rgb) {
 QString Colours(const Control& c, std::uint32_t otherwise) {
   return "color: " + Rgb(c.foreground) + "; background: " + Rgb(c.background.value_or(otherwise)) +
          ";";
+}
+
+// A label or picture that reacts to clicks: it takes the focus from the keyboard and
+// shows it with a frame that stands out on any colour, black outside and dotted white
+// inside.
+class ClickLabel : public QLabel {
+ public:
+  explicit ClickLabel(QWidget* parent) : QLabel(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    painter.drawRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5));
+  }
+};
+
+bool Reacts(const Control& c) {
+  return c.clickable && (c.kind == Kind::Label || c.kind == Kind::Picture);
 }
 
 }  // namespace
@@ -108,7 +139,7 @@ DialogWidget::DialogWidget(Dialog& dialog, Ui& ui, QWidget* parent)
 }
 
 QRect DialogWidget::ToPixels(const Rect& r) const {
-  return QRect(qRound(r.x * unitX_), top_ + qRound(r.y * unitY_), qRound(r.width * unitX_),
+  return QRect(left_ + qRound(r.x * unitX_), top_ + qRound(r.y * unitY_), qRound(r.width * unitX_),
                qRound(r.height * unitY_));
 }
 
@@ -124,12 +155,18 @@ void DialogWidget::Run() {
   raise();
   activateWindow();
   for (std::size_t i = 0; i < widgets_.size(); ++i)
-    if (widgets_[i] && view_.controls[i].focus) widgets_[i]->setFocus();
+    if (widgets_[i] && view_.controls[i].focus) TakeFocus(widgets_[i]);
   QEventLoop loop;
   loop_ = &loop;
   if (!dialog_.Finished()) loop.exec();
   loop_ = nullptr;
   hide();
+}
+
+void DialogWidget::TakeFocus(QWidget* w) {
+  w->setFocus(Qt::OtherFocusReason);
+  // Typing replaces the whole text, as when the field is reached with Tab.
+  if (auto* field = qobject_cast<QLineEdit*>(w)) field->selectAll();
 }
 
 void DialogWidget::Act(const std::function<void()>& action) {
@@ -160,6 +197,7 @@ void DialogWidget::BuildMenus() {
       continue;
     }
     QAction* action = menu->addAction(Q(c.text));
+    if (!c.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(c.shortcut)));
     const int id = c.menuId;
     connect(action, &QAction::triggered, this,
             [this, id] { Act([this, id] { dialog_.Menu(id); }); });
@@ -183,7 +221,12 @@ void DialogWidget::Build() {
   widgets_.clear();
   if (!menuBar_) BuildMenus();
   setWindowTitle(Q(view_.title));
-  setFixedSize(qRound(view_.width * unitX_), top_ + qRound(view_.height * unitY_));
+  // A title longer than the window is wide gets room, the controls staying centred.
+  const int width = qRound(view_.width * unitX_);
+  const int wide = std::max(width, TitleBarWidth(view_.title));
+  left_ = (wide - width) / 2;
+  setFixedSize(wide, top_ + qRound(view_.height * unitY_));
+  if (menuBar_) menuBar_->setGeometry(0, 0, wide, top_);
   setAutoFillBackground(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, QColor(Rgb(view_.background)));
@@ -196,16 +239,13 @@ void DialogWidget::Build() {
     switch (c.kind) {
       case Kind::Label:
       case Kind::Picture: {
-        auto* label = new QLabel(this);
+        QLabel* label = Reacts(c) ? new ClickLabel(this) : new QLabel(this);
         if (c.kind == Kind::Label) {
           label->setTextFormat(Qt::RichText);
           label->setWordWrap(true);
           if (c.centred) label->setAlignment(Qt::AlignCenter);
         }
-        if (c.clickable || c.kind == Kind::Picture) {
-          label->setCursor(Qt::PointingHandCursor);
-          label->installEventFilter(this);
-        }
+        if (c.clickable || c.kind == Kind::Picture) label->installEventFilter(this);
         w = label;
         break;
       }
@@ -285,7 +325,57 @@ void DialogWidget::Build() {
       if (c.kind == Kind::Group) w->lower();
     }
   }
+  OrderFocus();
   Refresh();
+}
+
+void DialogWidget::OrderFocus() {
+  std::vector<int> order;
+  std::vector<bool> listed(widgets_.size(), false);
+  for (int i : view_.focusOrder) {
+    if (i < 0 || i >= static_cast<int>(widgets_.size()) || listed[static_cast<std::size_t>(i)])
+      continue;
+    listed[static_cast<std::size_t>(i)] = true;
+    order.push_back(i);
+  }
+  for (std::size_t i = 0; i < widgets_.size(); ++i)
+    if (!listed[i]) order.push_back(static_cast<int>(i));
+  QWidget* previous = nullptr;
+  QWidget* first = nullptr;
+  bool chosen = false;
+  for (int i : order) {
+    QWidget* w = widgets_[static_cast<std::size_t>(i)];
+    chosen = chosen || view_.controls[static_cast<std::size_t>(i)].focus;
+    if (!w || w->focusPolicy() == Qt::NoFocus) continue;
+    if (previous) setTabOrder(previous, w);
+    if (!first && view_.controls[static_cast<std::size_t>(i)].visible) first = w;
+    previous = w;
+  }
+  // Without a control of its own choice, the window opens with the focus on the first.
+  if (!chosen && first) first->setFocus(Qt::OtherFocusReason);
+}
+
+void DialogWidget::MoveSideways(std::size_t from, bool right) {
+  // The nearest label or picture on that side, the one level with this first.
+  const Rect& a = view_.controls[from].rect;
+  const int ax = 2 * a.x + a.width, ay = 2 * a.y + a.height;  // centres, doubled
+  int best = -1;
+  std::pair<int, int> bestDistance;
+  for (std::size_t i = 0; i < view_.controls.size(); ++i) {
+    const Control& c = view_.controls[i];
+    if (i == from || !Reacts(c) || !c.visible || !c.enabled || !widgets_[i]) continue;
+    const int dx = 2 * c.rect.x + c.rect.width - ax;
+    if (right ? dx <= 0 : dx >= 0) continue;
+    const std::pair<int, int> distance{std::abs(2 * c.rect.y + c.rect.height - ay), std::abs(dx)};
+    if (best < 0 || distance < bestDistance) {
+      best = static_cast<int>(i);
+      bestDistance = distance;
+    }
+  }
+  if (best >= 0)
+    widgets_[static_cast<std::size_t>(best)]->setFocus(Qt::TabFocusReason);
+  else
+    focusNextPrevChild(right);  // nothing on that side: on in reading order
 }
 
 void DialogWidget::Refresh() {
@@ -348,7 +438,11 @@ void DialogWidget::Refresh() {
       option->setText(Q(c.text));
       option->setChecked(c.checked);
     } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
-      if (field->text() != Q(c.text)) field->setText(Q(c.text));
+      if (field->text() != Q(c.text)) {
+        field->setText(Q(c.text));
+        // The dialog put a new text there (it asks again): the field is ready for typing.
+        if (c.focus) TakeFocus(field);
+      }
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
       if (text->toPlainText() != Q(c.text)) text->setPlainText(Q(c.text));
       if (c.kind == Kind::Box) text->setStyleSheet(Colours(c, 0xFFFFFF));
@@ -379,17 +473,39 @@ void DialogWidget::Refresh() {
 }
 
 bool DialogWidget::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    for (std::size_t i = 0; i < widgets_.size(); ++i) {
-      if (widgets_[i] == watched) {
-        const int index = static_cast<int>(i);
-        Act([this, index] { dialog_.Click(index); });
-        return true;
-      }
-    }
+  const bool release = event->type() == QEvent::MouseButtonRelease &&
+                       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+  const bool key = event->type() == QEvent::KeyPress;
+  if (!release && !key) return QDialog::eventFilter(watched, event);
+  std::size_t i = 0;
+  while (i < widgets_.size() && widgets_[i] != watched) ++i;
+  if (i == widgets_.size()) return QDialog::eventFilter(watched, event);
+  const int index = static_cast<int>(i);
+  if (release) {
+    Act([this, index] { dialog_.Click(index); });
+    return true;
   }
-  return QDialog::eventFilter(watched, event);
+  // A label or picture that has the focus: Enter and Space act as a click, the arrow
+  // keys go on in reading order (left and right to the neighbour on that side).
+  auto* press = static_cast<QKeyEvent*>(event);
+  if (press->modifiers() & ~Qt::KeypadModifier) return QDialog::eventFilter(watched, event);
+  switch (press->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      Act([this, index] { dialog_.Click(index); });
+      return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      focusNextPrevChild(press->key() == Qt::Key_Down);
+      return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      MoveSideways(i, press->key() == Qt::Key_Right);
+      return true;
+    default:
+      return QDialog::eventFilter(watched, event);
+  }
 }
 
 void DialogWidget::keyPressEvent(QKeyEvent* event) {
@@ -399,8 +515,13 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      // Enter presses the default button; without one, the dialog decides (the main
-      // window opens the selected topic).
+      // Enter presses the button that has the focus, else the default button; without
+      // one, the dialog decides (the main window opens the selected topic).
+      if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+          button && button->isVisible() && button->isEnabled()) {
+        button->click();
+        return;
+      }
       for (std::size_t i = 0; i < view_.controls.size(); ++i) {
         const Control& c = view_.controls[i];
         if (c.kind == Kind::Button && c.isDefault && c.visible && c.enabled) {
@@ -429,7 +550,17 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
 
 void DialogWidget::reject() {
   if (menuBar_) return;  // Escape must not end the whole program
-  if (!dialog_.Finished()) Act([this] { dialog_.Close(); });
+  if (dialog_.Finished()) return;
+  // Escape presses the dialog's Cancel button when it shows one, else the close box.
+  for (std::size_t i = 0; i < view_.controls.size(); ++i) {
+    const Control& c = view_.controls[i];
+    if (c.kind == Kind::Button && c.cancels && c.visible && c.enabled) {
+      const int index = static_cast<int>(i);
+      Act([this, index] { dialog_.Click(index); });
+      return;
+    }
+  }
+  Act([this] { dialog_.Close(); });
 }
 
 }  // namespace kvx

@@ -36,7 +36,7 @@ class DialogWidget : public QDialog {
   QAction* MenuAction(int id) const;
   QMenuBar* MenuBar() const { return menuBar_; }
   const std::string& Name() const { return name_; }
-  // Escape ends a dialog only when the dialog agrees; the main window ignores it.
+  // Escape presses the Cancel button, or else the close box; the main window ignores it.
   void reject() override;
 
  protected:
@@ -47,6 +47,11 @@ class DialogWidget : public QDialog {
  private:
   void Build();
   void BuildMenus();
+  // Tab visits the controls in the dialog's focus order.
+  void OrderFocus();
+  // Left or right from label or picture control from to its nearest neighbour that way.
+  void MoveSideways(std::size_t from, bool right);
+  void TakeFocus(QWidget* w);
   void Refresh();
   void Act(const std::function<void()>& action);
 
@@ -58,7 +63,8 @@ class DialogWidget : public QDialog {
   std::map<int, QAction*> actions_;
   QMenuBar* menuBar_ = nullptr;
   QEventLoop* loop_ = nullptr;
-  int top_ = 0;  // pixels taken by the menu bar above the controls
+  int top_ = 0;   // pixels taken by the menu bar above the controls
+  int left_ = 0;  // pixels added on each side for a title wider than the window
   double unitX_ = 1.5, unitY_ = 1.625;
 };
 

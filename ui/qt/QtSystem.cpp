@@ -68,4 +68,16 @@ bool QtSystem::Print(const PrintJob& job) {
   return PrintPages(printer, job, topMargin);
 }
 
+bool QtSystem::SavePdf(const PrintJob& job, const std::string& path) {
+  // Qt's own PDF output of a printer, on the paper of the program's users.
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(path));
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  printer.setDocName(QString::fromStdString(job.name));
+  const int topMargin =
+      static_cast<int>(printer.pageLayout().marginsPixels(printer.resolution()).top());
+  return PrintPages(printer, job, topMargin);
+}
+
 }  // namespace kvx

@@ -14,6 +14,7 @@ class QtSystem : public PosixSystem {
   bool Browse(const std::string& address) override;
   bool HasDefaultPrinter() override;
   bool Print(const PrintJob& job) override;
+  bool SavePdf(const PrintJob& job, const std::string& path) override;
 };
 
 }  // namespace kvx

@@ -1,8 +1,13 @@
 #include "ui/qt/QtUi.h"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "ui/Dialog.h"
 #include "ui/qt/DialogWidget.h"
@@ -46,6 +51,14 @@ std::string WithLineFeeds(const std::string& text) {
   return out;
 }
 
+int TitleBarWidth(const std::string& title) {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  font.setBold(true);
+  const QFontMetrics metrics(font);
+  // The icon and three buttons take about a line's height each, and some room between.
+  return metrics.horizontalAdvance(Q(title)) + 6 * metrics.height();
+}
+
 Button QtUi::ShowMessage(const MessageBox& box) {
   QMessageBox message(QApplication::activeWindow());
   message.setWindowTitle(Q(box.title));
@@ -73,6 +86,10 @@ Button QtUi::ShowMessage(const MessageBox& box) {
     if (box.buttons & b) buttons |= ToQt(b);
   message.setStandardButtons(buttons);
   message.setDefaultButton(ToQt(box.defaultButton));
+  // A short text would make the box narrower than its title.
+  if (auto* grid = qobject_cast<QGridLayout*>(message.layout()))
+    grid->addItem(new QSpacerItem(TitleBarWidth(box.title), 0, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   const int result = message.exec();
   for (Button b : {kOk, kYes, kNo, kRetry, kCancel})
     if ((box.buttons & b) && result == ToQt(b)) return b;
@@ -81,11 +98,17 @@ Button QtUi::ShowMessage(const MessageBox& box) {
 
 std::optional<std::string> QtUi::Input(const std::string& title, const std::string& prompt,
                                        const std::string& defaultAnswer) {
-  bool ok = false;
-  const QString answer = QInputDialog::getText(QApplication::activeWindow(), Q(title), Q(prompt),
-                                               QLineEdit::Normal, Q(defaultAnswer), &ok);
-  if (!ok) return std::nullopt;
-  return answer.toStdString();
+  QInputDialog input(QApplication::activeWindow());
+  input.setWindowTitle(Q(title));
+  // The prompt is a label with an access key: "&&" shows one "&".
+  input.setLabelText(Q(prompt));
+  input.setTextValue(Q(defaultAnswer));
+  // Its layout sets its own least size: widen the layout itself.
+  (void)input.sizeHint();  // makes the layout
+  if (auto* layout = qobject_cast<QBoxLayout*>(input.layout()))
+    layout->addStrut(TitleBarWidth(title));
+  if (input.exec() != QDialog::Accepted) return std::nullopt;
+  return input.textValue().toStdString();
 }
 
 void QtUi::RunDialog(Dialog& dialog) {

@@ -30,4 +30,8 @@ class QtUi : public Ui {
 // Texts of the logic use CR, CR LF or LF for line breaks; Qt wants LF.
 std::string WithLineFeeds(const std::string& text);
 
+// The width a window needs so that its title bar shows the whole title beside the
+// window's icon and buttons (the title bar's font is bold on most desktops).
+int TitleBarWidth(const std::string& title);
+
 }  // namespace kvx

@@ -25,12 +25,10 @@ void PutNamedBook(TestApp& t) {
   LoadCompany(t.app, SampleDataSet());
 }
 
-// No temporary file is left; the spares of pages written (".kvx-spare-") stay on purpose.
+// No temporary file, and no hidden copy of a page, is left beside the pages.
 bool NoTemporaryFiles(const std::string& folder) {
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name.starts_with(".kvx-") && !name.starts_with(".kvx-spare-")) return false;
-  }
+  for (const auto& entry : fs::directory_iterator(folder))
+    if (entry.path().filename().string().starts_with(".kvx")) return false;
   return true;
 }
 

@@ -226,6 +226,8 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& progr
     }
     probe = kvx::MakeWorkFolder(outFolder, "probe");
     kvx::RemoveTree(probe);
+    // What batches that were killed left here (their work folders) goes.
+    kvx::RemoveStaleWork(outFolder);
   } catch (const kvx::KvxError& error) {
     progress << "kvxbook: cannot write to the output folder " << options.out << " (" << error.diag
              << ")\n";

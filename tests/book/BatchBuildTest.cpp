@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -151,8 +154,17 @@ TEST(Batch, TheProgramFolderStaysAsItWasAndARebuildReplacesTheEditions) {
       "build " + Quoted(t.dir()) + " Lone.KVX acme.kvx --out " + Quoted(out.path() + "new/books");
   RunKvxbook(run, status);
   EXPECT_EQ(0, status);
+  // A batch that was killed left its work folder; the next batch removes it.
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ASSERT_GT(ended, 0);
+  ::waitpid(ended, nullptr, 0);
+  const std::string stale = out.path() + "new/books/.kvx-" + std::to_string(ended) + "-0-acme";
+  CreateFolder(stale);
+  WriteFile(stale + "/chap01.htm", "half an edition");
   RunKvxbook(run, status);  // into the editions of the first run
   EXPECT_EQ(0, status);
+  EXPECT_FALSE(Exist(stale));
   EXPECT_EQ(before, Snapshot(t.dir()));
   // The pages, the state chapter, the reader pages, the ready pages and the pictures.
   EXPECT_EQ(TemplatePageNames().size() + 8, Contents(out.path() + "new/books/acme").size());

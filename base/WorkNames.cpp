@@ -12,7 +12,6 @@ namespace kvx {
 
 namespace {
 
-constexpr std::string_view kPrefix = ".kvx-";
 constexpr std::string_view kOldSpare = ".kvx-spare-";
 
 bool IsDigit(char c) {
@@ -28,15 +27,15 @@ bool Runs(long pid) {
 
 std::string WorkName(std::string_view label) {
   static std::atomic<unsigned long> counter{0};
-  std::string name = std::string(kPrefix) + std::to_string(::getpid()) + "-" +
+  std::string name = std::string(kWorkNamePrefix) + std::to_string(::getpid()) + "-" +
                      std::to_string(counter.fetch_add(1));
   if (!label.empty()) name += "-" + std::string(label);
   return name;
 }
 
 std::optional<long> WorkNameOwner(std::string_view name) {
-  if (name.substr(0, kPrefix.size()) != kPrefix) return std::nullopt;
-  std::size_t at = kPrefix.size(), digits = 0;
+  if (name.substr(0, kWorkNamePrefix.size()) != kWorkNamePrefix) return std::nullopt;
+  std::size_t at = kWorkNamePrefix.size(), digits = 0;
   long pid = 0;
   for (; at < name.size() && IsDigit(name[at]) && digits < 10; ++at, ++digits)
     pid = pid * 10 + (name[at] - '0');

@@ -10,6 +10,9 @@
 
 namespace kvx {
 
+// How every work name begins; a name beginning so is never given to anything else.
+inline constexpr std::string_view kWorkNamePrefix = ".kvx-";
+
 // A new name of this process's, unique within it; label (letters, digits, "-", "_") ends it.
 std::string WorkName(std::string_view label = {});
 

@@ -301,10 +301,8 @@ std::size_t FindUpper(std::string_view text, std::string_view needle, bool last)
 void AddReadingBars(std::string& page, const std::string& templateFile) {
   std::string tmpl = NameOf(templateFile);
   if (const std::size_t dot = tmpl.rfind('.'); dot != std::string::npos) tmpl.resize(dot);
-  const BookPage* found = nullptr;
-  for (const BookPage& p : kBookPages)
-    if (!p.tmpl.empty() && EqualsIgnoreCase(std::string(p.tmpl), tmpl)) found = &p;
-  if (!found) return;
+  const BookPage* found = FindBookPage(tmpl + ".htm");
+  if (!found || found->tmpl.empty()) return;
   const std::string bar = ReadingBar(found->file) + "\r\n";
   // The body opens near the top and closes near the end: a page is not searched whole.
   std::size_t top = FindUpper(page, "<BODY", false);

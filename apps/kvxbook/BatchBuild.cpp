@@ -26,9 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// Names that begin so are the batch's own work folders in the output folder.
-constexpr const char* kWorkPrefix = ".kvx-";
-
 std::string WithSlash(const std::string& folder) {
   return folder.empty() || folder.back() == '/' ? folder : folder + "/";
 }
@@ -202,7 +199,7 @@ std::string EditionName(const std::string& dataSet) {
   if (name.size() > 4 && kvx::EqualsIgnoreCase(name.substr(name.size() - 4), ".KVX"))
     name.resize(name.size() - 4);
   if (!kvx::IsPlainFileName(dataSet) || !kvx::IsPlainFileName(name) ||
-      name.rfind(kWorkPrefix, 0) == 0)
+      name.rfind(kvx::kWorkNamePrefix, 0) == 0)
     return {};
   return name;
 }

@@ -12,10 +12,6 @@ namespace kvx {
 
 namespace {
 
-std::string BookFileName(const App& app) {
-  return app.profile.StateCode + "_BOOK.HTM";
-}
-
 class Compiler {
  public:
   explicit Compiler(App& app) : app_(app) {}
@@ -124,14 +120,24 @@ void Compile(App& app, Compiler& c, bool outline) {
         "tax and other government forms included with Corvanta -- You can't click on a",
         "page of a printed book to open a .PDF file. If you do wish for some reason to print "
         "out Appendix C,",
-        "you may do so by going to Appendix C (using the <a href=\"contents.htm\">'GO! (Open "
-        "Table of Contents)'</a>",
+        // The button is named, not linked: the contents page is not beside the book file.
+        "you may do so by going to Appendix C (using the 'GO! (Open Table of Contents)'",
         "button on the main Corvanta screen) and printing that HTML file from your browser.",
         "<hr><br>", "</HTML>"})
     c.Write(line);
 }
 
 }  // namespace
+
+std::string CompileBook(App& app, bool outline) {
+  Compiler compiler(app);
+  Compile(app, compiler, outline);
+  return std::move(compiler.out());
+}
+
+std::string BookFileName(const App& app) {
+  return app.profile.StateCode + "_BOOK.HTM";
+}
 
 std::string BookFolder(App& app) {
   if (app.session.WinVer == "XP") return app.session.PathSpec;
@@ -175,16 +181,15 @@ std::string MakeOneFile(App& app) {
   const std::string target = folder + bookFile;
   // What an interrupted earlier print left beside the book goes (a running one's stays).
   RemoveStaleWork(folder);
-  Compiler compiler(app);
   KvxError error;
   try {
     // The name comes from the state code of the data set: nothing outside the book
     // folder is written because of it.
     if (!IsPlainFileName(bookFile)) Raise(kErrBadFileName, "Bad book file name: " + bookFile);
     if (s.WinVer != "XP") CopyBookImages(app, folder);
-    Compile(app, compiler, outline == kYes);
+    const std::string book = CompileBook(app, outline == kYes);
     // Only a whole book replaces the one before it; a failure keeps the old book.
-    WriteFile(target, compiler.out());
+    WriteFile(target, book);
   } catch (...) {
     error = CurrentError();
   }

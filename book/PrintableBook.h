@@ -8,6 +8,13 @@ namespace kvx {
 
 struct App;
 
+// The printable book's file name: the state code + "_BOOK.HTM".
+std::string BookFileName(const App& app);
+
+// The one file's text, compiled from the built pages of the program folder, with or
+// without the business plan outline. Reads the pages; writes nothing.
+std::string CompileBook(App& app, bool outline);
+
 // The folder the printable book is written to, ending in "/".
 std::string BookFolder(App& app);
 

@@ -9,6 +9,7 @@
 #include "FiguresCheck.h"
 #include "HelpCheck.h"
 #include "NavigationCheck.h"
+#include "PrintableCheck.h"
 #include "ScriptCheck.h"
 #include "base/Errors.h"
 #include "base/Files.h"
@@ -75,15 +76,21 @@ void CheckStateFiles(const std::string& dir, CheckReport& report) {
   }
 }
 
+void SourcesChecked(const std::string&, CheckReport& report) {
+  report.SourcesChecked();
+}
+
 // The checks, in the order they run. New checks register here: declare the function
 // (in a header of its own file) and add it to this list.
 const CheckFunction kChecks[] = {
-    CheckTemplates,   // every template line
-    CheckStateFiles,  // every state file's anchors
-    CheckScripts,     // every consultation script's questions, branches and help
-    CheckNavigation,  // after the sources: it runs only when they check clean
-    CheckHelp,        // the help viewer's text, apart from the book
-    CheckFigures,     // the dated figures' tables, and those not known for the edition's year
+    CheckTemplates,       // every template line
+    CheckStateFiles,      // every state file's anchors
+    CheckScripts,         // every consultation script's questions, branches and help
+    SourcesChecked,       // the checks below build editions, once the sources above check clean
+    CheckNavigation,      // the topic index, the menus and the reading pages' links
+    CheckPrintableBooks,  // the links of the one-file printable book
+    CheckHelp,            // the help viewer's text, apart from the book
+    CheckFigures,         // the dated figures' tables, and those not known for the edition's year
 };
 
 }  // namespace

@@ -13,9 +13,14 @@ class CheckReport {
   // A line the reader should see that is not a problem.
   void Note(const std::string& text);
   int problems() const { return problems_; }
+  // Marks the end of the checks of the sources; the checks of the editions built from them
+  // run only when those found nothing.
+  void SourcesChecked() { sourceProblems_ = problems_; }
+  bool SourcesClean() const { return sourceProblems_ == 0; }
 
  private:
   int problems_ = 0;
+  int sourceProblems_ = 0;
 };
 
 // dir ends in "/".

@@ -1,15 +1,11 @@
 #include "NavigationCheck.h"
 
 #include <cctype>
-#include <cstdlib>
-#include <filesystem>
-#include <iostream>
 #include <map>
 #include <optional>
-#include <sstream>
-#include <tuple>
 #include <vector>
 
+#include "CheckEditions.h"
 #include "base/Errors.h"
 #include "base/Files.h"
 #include "book/BookBuilder.h"
@@ -22,7 +18,6 @@
 #include "navigation/BrowserLauncher.h"
 #include "navigation/PictureMenus.h"
 #include "navigation/TopicIndex.h"
-#include "ui/automation/AutomationUi.h"
 
 namespace kvxbook {
 
@@ -30,137 +25,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kEntities[] = {
-    "sole proprietorship", "general partnership", "limited partnership", "LLP", "LLC",
-    "corporation",         "S corporation"};
-
-// Answers every box with its default and closes every dialog: the builds run unseen.
-class QuietUi : public kvx::Ui {
- public:
-  kvx::Button ShowMessage(const kvx::MessageBox& box) override { return box.defaultButton; }
-  std::optional<std::string> Input(const std::string&, const std::string&,
-                                   const std::string&) override {
-    return std::nullopt;
-  }
-  void RunDialog(kvx::Dialog& dialog) override { dialog.Close(); }
-  void HideMainWindow(const std::string&) override {}
-  void ShowMainWindow(const std::string&) override {}
-};
-
-// A temporary folder, removed with everything in it at the end.
-class Scratch {
- public:
-  Scratch() {
-    std::string pattern = (fs::temp_directory_path() / "kvxcheck-XXXXXX").string();
-    if (::mkdtemp(pattern.data())) path_ = pattern + "/";
-  }
-  ~Scratch() {
-    std::error_code ec;
-    if (!path_.empty()) fs::remove_all(path_, ec);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 std::vector<std::string> BookPages() {
   std::vector<std::string> pages = kvx::ReadingOrder();
   pages.insert(pages.end(), {kvx::kTopicsPage, kvx::kSearchPage});
   return pages;
 }
 
-// A company of the given entity; the other answers vary with it so that the editions
-// differ in more than the entity.
-kvx::CompanyProfile Company(int entity, const std::string& stateRow) {
-  kvx::CompanyProfile p;
-  p.StateName = kvx::RowName(stateRow);
-  p.StateCode = kvx::RowCode(stateRow);
-  p.Company = "Check Company";
-  p.Entity = kEntities[entity];
-  const bool odd = entity % 2 == 1;
-  p.InExistence = odd ? "Y" : "N";
-  p.Employees = odd ? 12 : 0;
-  p.EmployeesText = std::to_string(p.Employees);
-  p.SoleOwner = entity == 0 ? "Y" : "N";
-  p.CloselyHeld = odd ? "Y" : "N";
-  p.Revenues = "Under $1 million";
-  p.Franchise = odd ? "N" : "Y";
-  p.Inventories = odd ? "Y" : "N";
-  p.RetirementPlan = odd ? "Y" : "N";
-  p.WelfarePlans = odd ? "N" : "Y";
-  p.ForeignInvestors = odd ? "N" : "Y";
-  p.BizDescription = "Retail Merchandising";
-  p.BizCategory = 1;
-  p.DataComplete = "Y";
-  return p;
-}
-
-// What one state's editions lack, collected so that each problem is reported once with
-// the editions that show it.
-struct Findings {
-  struct Key {
-    std::string file;
-    int line;
-    std::string message;
-    bool operator<(const Key& o) const {
-      return std::tie(file, line, message) < std::tie(o.file, o.line, o.message);
-    }
-  };
-  std::map<Key, std::vector<std::string>> editions;
-
-  void Check(const std::string& file, int line, const std::string& what, const std::string& address,
-             const std::map<std::string, std::set<std::string>>& built,
-             const std::string& edition) {
-    if (address.empty() || address.compare(0, 4, "http") == 0) return;
-    const std::size_t hash = address.find('#');
-    const std::string page = address.substr(0, hash);
-    const auto found = built.find(kvx::LowerAscii(page));
-    std::string message;
-    if (found == built.end()) {
-      message = what + " -> " + address + ": the page " + page + " was not built";
-    } else if (hash != std::string::npos && !found->second.count(address.substr(hash + 1))) {
-      message = what + " -> " + address + ": " + page + " has no anchor <A NAME=\"" +
-                address.substr(hash + 1) + "\">";
-    } else {
-      return;
-    }
-    editions[{file, line, message}].push_back(edition);
+// Adds a problem when the address leads to a page the edition lacks, or to an anchor its
+// page lacks.
+void CheckAddress(EditionFindings& findings, const std::string& file, int line,
+                  const std::string& what, const std::string& address,
+                  const std::map<std::string, std::set<std::string>>& built,
+                  const std::string& edition) {
+  if (address.empty() || address.compare(0, 4, "http") == 0) return;
+  const std::size_t hash = address.find('#');
+  const std::string page = address.substr(0, hash);
+  const auto found = built.find(kvx::LowerAscii(page));
+  std::string message;
+  if (found == built.end()) {
+    message = what + " -> " + address + ": the page " + page + " was not built";
+  } else if (hash != std::string::npos && !found->second.count(address.substr(hash + 1))) {
+    message = what + " -> " + address + ": " + page + " has no anchor <A NAME=\"" +
+              address.substr(hash + 1) + "\">";
+  } else {
+    return;
   }
-};
-
-// An href as the address it leads to: the entities and the %20 of a blank undone.
-std::string AddressOfHref(std::string href) {
-  href = kvx::ReplaceAll(href, "%20", " ");
-  for (const auto& [entity, c] :
-       {std::pair{"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}})
-    href = kvx::ReplaceAll(href, entity, c);
-  return href;
-}
-
-// The addresses of the links (<a href="...">) of a page, with the numbers of their lines;
-// with barOnly, only those of the lines of the reading bar. A link within the page gets
-// its name.
-std::vector<std::pair<int, std::string>> PageLinks(const std::string& page, const std::string& html,
-                                                   bool barOnly) {
-  std::vector<std::pair<int, std::string>> links;
-  int number = 0;
-  kvx::ForEachLine(html, [&](std::string_view line) {
-    ++number;
-    if (barOnly && line.find(kvx::kReadingBarClass) == std::string_view::npos) return;
-    const std::string lower = kvx::LowerAscii(std::string(line));
-    for (std::size_t at = lower.find("href=\""); at != std::string::npos;
-         at = lower.find("href=\"", at + 6)) {
-      const std::size_t end = lower.find('"', at + 6);
-      if (end == std::string::npos) break;
-      const std::size_t tag = lower.rfind('<', at);
-      if (tag == std::string::npos || lower.compare(tag, 3, "<a ") != 0) continue;
-      std::string address = AddressOfHref(std::string(line.substr(at + 6, end - at - 6)));
-      if (!address.empty() && address[0] == '#') address = page + address;
-      links.emplace_back(number, std::move(address));
-    }
-  });
-  return links;
+  findings.Add(file, line, message, edition);
 }
 
 bool IsTemplateName(const std::string& name) {
@@ -281,69 +171,32 @@ std::set<std::string> PageAnchors(const std::string& html) {
 }
 
 void CheckNavigation(const std::string& dir, CheckReport& report) {
-  // A book built from sources that fail their own checks says nothing about its anchors.
-  if (report.problems() > 0) {
-    std::cerr << "kvxbook: the topic index and menus are checked once the sources check clean\n";
-    return;
-  }
-  Scratch scratch;
-  if (scratch.path().empty()) {
-    report.Add(dir, 0, "no temporary folder for building the editions");
-    return;
-  }
+  if (!SourcesClean(report, "the topic index and menus")) return;
   // The editions are built from the templates' skeletons: the same anchors at a cost that
   // follows the directives and anchors, so that a huge template is read once, not once
   // for every state and edition.
-  std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    std::error_code fileEc;
-    if (!it->is_regular_file(fileEc)) continue;
-    const std::string name = it->path().filename().string();
-    bool made = false;
-    if (IsTemplateName(name)) {
-      try {
-        kvx::WriteFile(scratch.path() + name,
-                       TemplateSkeleton(kvx::ReadFileBytes(it->path().string())));
-        made = true;
-      } catch (const std::exception&) {
-        // Copied as it is below; the build meets the same failure.
-      }
+  Scratch scratch;
+  const auto skeleton = [](const std::string& name,
+                           const std::string& path) -> std::optional<std::string> {
+    if (!IsTemplateName(name)) return std::nullopt;
+    try {
+      return TemplateSkeleton(kvx::ReadFileBytes(path));
+    } catch (const std::exception&) {
+      return std::nullopt;  // copied as it is: the build meets the same failure
     }
-    if (!made)
-      fs::copy_file(it->path(), scratch.path() + name, fs::copy_options::overwrite_existing,
-                    fileEc);
-  }
+  };
+  if (!CopyToScratch(dir, scratch, report, skeleton)) return;
 
-  QuietUi ui;
-  std::istringstream noLines;
-  std::ostream nowhere(nullptr);
-  kvx::Script script(noLines, nowhere);
-  kvx::AutomationSystem system(script);
-  kvx::App app(ui, system);
-  kvx::LoadStateTable(app.states);
-  app.session.PathSpec = scratch.path();
+  CheckApp checkApp(scratch.path());
+  kvx::App& app = checkApp.app();
   const std::vector<std::string> pages = BookPages();
 
   for (int row = 1; row <= kvx::kStateCount; ++row) {
     const std::string& stateRow = app.states.States[row];
     if (!kvx::Exist(app.Path(kvx::RowCode(stateRow) + ".dat"))) continue;
-    Findings findings;
-    for (int edition = -1; edition < 7; ++edition) {
-      app.profile = Company(edition < 0 ? 5 : edition, stateRow);
-      app.session.Generic = "N";
-      try {
-        for (const std::string& page : pages)
-          if (page != "appendB.htm") kvx::DeleteIfExists(app.Path(page));
-        kvx::DeleteIfExists(app.Path(kvx::kSearchIndex));
-        kvx::DeleteIfExists(app.Path("GENERIC.TXT"));
-        if (edition < 0)
-          kvx::BuildGenericEdition(app);
-        else
-          kvx::CreateBook(app);
-      } catch (const kvx::KvxError&) {
-        // Whatever was not built is reported below as missing.
-      }
-      app.session.Generic = edition < 0 ? "Y" : "N";
+    EditionFindings findings;
+    for (int edition = kGenericEdition; edition < kEntityCount; ++edition) {
+      BuildCheckEdition(app, edition, stateRow);
       std::map<std::string, std::set<std::string>> built;
       std::map<std::string, std::string> texts;
       for (const std::string& page : pages) {
@@ -351,7 +204,7 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
         texts[page] = kvx::ReadFileBytes(kvx::Resolve(app.Path(page)));
         built[kvx::LowerAscii(page)] = PageAnchors(texts[page]);
       }
-      const std::string name = edition < 0 ? "generic" : kEntities[edition];
+      const std::string name = EditionName(edition);
       std::set<std::string> rowAddresses;
       const std::vector<std::string>& lines = kvx::TopicLines();
       for (std::size_t i = 0; i < lines.size() && lines[i] != kvx::kTopicEndMarker; ++i) {
@@ -362,8 +215,8 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
         std::string title = shown.substr(0, slash);
         title.erase(title.find_last_not_of(' ') + 1);
         const std::string address = kvx::TopicTargetToAddress(shown.substr(slash + 1));
-        findings.Check("topics.txt", static_cast<int>(i) + 1, "\"" + title + "\"", address, built,
-                       name);
+        CheckAddress(findings, "topics.txt", static_cast<int>(i) + 1, "\"" + title + "\"", address,
+                     built, name);
         rowAddresses.insert(address);
       }
       for (int form = kvx::kFirstMenu; form <= kvx::kLastMenu; ++form) {
@@ -371,8 +224,8 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
         const kvx::DialogView view = menu.Describe();
         for (std::size_t c = 0; c < view.controls.size(); ++c)
           if (view.controls[c].clickable)
-            findings.Check(view.name, 0, "\"" + view.controls[c].text + "\"",
-                           menu.AddressOf(static_cast<int>(c)), built, name);
+            CheckAddress(findings, view.name, 0, "\"" + view.controls[c].text + "\"",
+                         menu.AddressOf(static_cast<int>(c)), built, name);
       }
       // The reader's ways through the book: the bar of every page, the topic index page
       // and the search index lead only to places the edition has. A link of topics.htm to
@@ -382,26 +235,19 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
         const bool topics = page == kvx::kTopicsPage;
         for (const auto& [line, address] : PageLinks(page, text, !topics))
           if (!topics || !rowAddresses.count(address))
-            findings.Check(page, topics ? line : 0, topics ? "topic link" : "reading bar link",
-                           address, built, name);
+            CheckAddress(findings, page, topics ? line : 0,
+                         topics ? "topic link" : "reading bar link", address, built, name);
       }
       if (kvx::Exist(app.Path(kvx::kSearchIndex))) {
         for (const std::string& link :
              kvx::SearchIndexLinks(kvx::ReadFileBytes(kvx::Resolve(app.Path(kvx::kSearchIndex)))))
-          findings.Check(kvx::kSearchIndex, 0, "search result", AddressOfHref(link), built, name);
+          CheckAddress(findings, kvx::kSearchIndex, 0, "search result", AddressOfHref(link), built,
+                       name);
       } else {
-        findings.editions[{kvx::kSearchIndex, 0, "the search index was not written"}].push_back(
-            name);
+        findings.Add(kvx::kSearchIndex, 0, "the search index was not written", name);
       }
     }
-    const std::string code = kvx::RowCode(stateRow);
-    for (const auto& [key, editions] : findings.editions) {
-      std::string which;
-      if (editions.size() == 8) which = "every edition";
-      for (std::size_t e = 0; editions.size() != 8 && e < editions.size(); ++e)
-        which += (e ? ", " : "") + editions[e];
-      report.Add(key.file, key.line, "[" + code + ", " + which + "] " + key.message);
-    }
+    findings.Report(report, kvx::RowCode(stateRow), kEntityCount + 1);
   }
 }
 

@@ -219,5 +219,53 @@ TEST(KvxbookCheck, FollowsTheReadingBarsTheTopicPageAndTheSearchIndex) {
   EXPECT_EQ(Count(run.out, "\n"), 2) << run.out;
 }
 
+TEST(KvxbookCheck, FollowsEveryLinkOfThePrintableBook) {
+  TestApp t;
+  // Links of a chapter's reading text: to its own top, to a picture beside the book and out
+  // of the book, which land; to a page, to an anchor that is only compiled with the
+  // outline, to appendix C outside the markers and, in corporations' editions, to nowhere.
+  PutOutlinedBook(t, "",
+                  {{"chap03.htm",
+                    {"<!-- START_READ -->", "<A NAME=\"TOP_CHAP03\"></A>",
+                     "<a href=\"chap03.htm#TOP_CHAP03\">top</a> <a href=\"horiyell.gif\">rule</a> "
+                     "<a href=\"http://www.sba.gov/\">SBA</a>",
+                     "<a href=\"chap03.htm\">this chapter</a>", "<!-- STOP_EBOOK -->",
+                     "<a href=\"appendC.htm#FORM2553\">left out</a>", "<!-- START_EBOOK -->",
+                     "<a href=\"appendC.htm#SS4FORM\">Form SS-4</a>",
+                     "<a href=\"appendB.htm#P2\">the outline</a>", "<!--@@ @IFCODE |117",
+                     "<a href=\"#NOWHERE\">corporations only</a>", "@@-->"}},
+                   {"appendB.htm", {"<!-- START_READ -->", "<A NAME=\"P2\"></A>"}}});
+  const auto run = Kvxbook({"check", t.dir()});
+  EXPECT_EQ(run.status, 1);
+  const std::string lands =
+      " (in the part after TOP_CHAP03) lands on neither an anchor of the "
+      "book nor a file beside it\n";
+  EXPECT_NE(run.out.find("CA_BOOK.HTM:0: [CA, every edition] link -> chap03.htm" + lands),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("[CA, every edition] link -> CA_BOOK.HTM#SS4FORM" + lands),
+            std::string::npos);
+  EXPECT_NE(run.out.find("[CA, corporation without the outline, corporation with the outline] "
+                         "link -> CA_BOOK.HTM#NOWHERE" +
+                         lands),
+            std::string::npos);
+  const std::size_t outline = run.out.find(
+      "[CA, generic without the outline, sole "
+      "proprietorship without the outline, ");
+  ASSERT_NE(outline, std::string::npos);
+  const std::string outlineLine = run.out.substr(outline, run.out.find('\n', outline) - outline);
+  EXPECT_NE(outlineLine.find("link -> CA_BOOK.HTM#P2"), std::string::npos);
+  EXPECT_EQ(outlineLine.find("with the outline"), std::string::npos);
+  EXPECT_EQ(run.out.find("FORM2553"), std::string::npos);
+  EXPECT_EQ(Count(run.out, "\n"), 4) << run.out;
+
+  // Editions are built only from sources that check clean.
+  PutOutlinedBook(t, "", {{"chap03.htm", {"<a href=\"chap03.htm\">this chapter</a>", "@@ODD"}}});
+  const auto unclean = Kvxbook({"check", t.dir()});
+  EXPECT_EQ(unclean.status, 1);
+  EXPECT_NE(unclean.out.find("chap03.dat:"), std::string::npos) << unclean.out;
+  EXPECT_EQ(unclean.out.find("CA_BOOK.HTM"), std::string::npos) << unclean.out;
+}
+
 }  // namespace
 }  // namespace kvx

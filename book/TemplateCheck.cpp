@@ -1,10 +1,10 @@
 #include "book/TemplateCheck.h"
 
+#include "base/Files.h"
 #include "book/BookText.h"
 #include "book/ConditionCodes.h"
 #include "book/LineCodec.h"
 #include "book/TemplateProcessor.h"
-#include "base/Files.h"
 
 namespace kvx {
 
@@ -34,11 +34,33 @@ void CheckCodes(const std::string& line, int number, std::vector<TemplateProblem
     check(LeadingCode(std::string_view(trimmed).substr(4, 3)));
 }
 
+// The printable book leaves out what stands between STOP_EBOOK and START_EBOOK; an
+// unpaired marker loses the rest of a page or copies a page's head. A line with a reading
+// marker acts as that marker alone.
+void CheckEbookMarkers(const std::string& line, int number, int& stop,
+                       std::vector<TemplateProblem>& problems) {
+  if (Contains(line, "START_READ") || Contains(line, "STOP_READ") || Contains(line, "END_READ"))
+    return;
+  if (Contains(line, "STOP_EBOOK")) {
+    if (stop != 0)
+      problems.push_back({number, "a STOP_EBOOK before the START_EBOOK that ends the one of line " +
+                                      std::to_string(stop)});
+    stop = number;
+  } else if (Contains(line, "START_EBOOK")) {
+    if (stop == 0)
+      problems.push_back({number,
+                          "a START_EBOOK without a STOP_EBOOK before it (the printable "
+                          "book copies from here)"});
+    stop = 0;
+  }
+}
+
 }  // namespace
 
 std::vector<TemplateProblem> CheckTemplate(const std::vector<std::string>& rawLines) {
   std::vector<TemplateProblem> problems;
   int outer = 0, nested = 0;  // line numbers of the open blocks, 0 when none
+  int ebookStop = 0;          // the line of a STOP_EBOOK not yet ended, 0 when none
   int number = 0;
   for (const std::string& raw : rawLines) {
     ++number;
@@ -49,6 +71,7 @@ std::vector<TemplateProblem> CheckTemplate(const std::vector<std::string>& rawLi
     }
     const std::string line = DecodeLine(raw);
     CheckCodes(line, number, problems);
+    CheckEbookMarkers(line, number, ebookStop, problems);
     if (Contains(line, "@INSERT")) {
       if (InsertKey(line).empty())
         problems.push_back({number, "@INSERT names no state section key"});
@@ -81,6 +104,10 @@ std::vector<TemplateProblem> CheckTemplate(const std::vector<std::string>& rawLi
       if (!nest) outer = 0;
     }
   }
+  if (ebookStop != 0)
+    problems.push_back({ebookStop,
+                        "a STOP_EBOOK without a START_EBOOK after it (the printable "
+                        "book leaves out the rest of the page)"});
   if (nested != 0) problems.push_back({nested, "a nested block still open at the end of the file"});
   if (outer != 0) problems.push_back({outer, "a block still open at the end of the file"});
   return problems;

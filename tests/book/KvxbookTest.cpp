@@ -112,7 +112,10 @@ TEST(Kvxbook, CheckReportsEachProblemWithItsLine) {
   t.Put("chap03.dat",
         Encoded({"@@ELSE", "<!--@@ @IFCODE |117 |124", "@@ELSE @NEST", "@@--> @NEST", "@@REM fine",
                  "@@ what", "@IF[186]x", "@INSERT=NOTHING", "@INSERT=TDI", "<!--@@ @NEST"}) +
-            "plain text\r\n" + Encoded({"<!--@@ @IFSTATE CA"}));
+            "plain text\r\n" +
+            Encoded({"<!--@@ @IFSTATE CA", "<!-- START_EBOOK -->", "<!-- STOP_EBOOK -->",
+                     "<!-- STOP_EBOOK -->", "<!-- START_READ STOP_EBOOK -->",
+                     "<!-- START_EBOOK -->", "<!-- STOP_EBOOK -->"}));
   std::filesystem::remove(t.dir() + "preface.dat");
   std::vector<std::string> state = {"<a name=\"legal005\"></a>"};
   for (const char* key : kStateSectionKeys) state.push_back(SectionAnchor(key));
@@ -133,12 +136,19 @@ TEST(Kvxbook, CheckReportsEachProblemWithItsLine) {
   EXPECT_NE(std::string::npos, report.find("chap03.dat:11: stored byte 32 is not in the line"));
   EXPECT_NE(std::string::npos, report.find("chap03.dat:10: a nested block still open at the end"));
   EXPECT_NE(std::string::npos, report.find("chap03.dat:12: a block still open at the end"));
+  EXPECT_NE(std::string::npos, report.find("chap03.dat:13: a START_EBOOK without a STOP_EBOOK"));
+  EXPECT_NE(std::string::npos,
+            report.find("chap03.dat:15: a STOP_EBOOK before the START_EBOOK that ends the one of "
+                        "line 14\n"));
+  EXPECT_NE(std::string::npos,
+            report.find("chap03.dat:18: a STOP_EBOOK without a START_EBOOK after it (the "
+                        "printable book leaves out the rest of the page)\n"));
   EXPECT_NE(std::string::npos, report.find("preface.dat:0: Unable to find file"));
   EXPECT_NE(std::string::npos,
             report.find("TX.DAT:1: no section anchor <A NAME=\"SOLEPROP FORM\">"));
   EXPECT_NE(std::string::npos, report.find("TX.DAT:1: no state identity anchor"));
   EXPECT_EQ(std::string::npos, report.find("ca.dat:"));  // complete, right row
-  EXPECT_EQ(1 + 10 + 39, Count(report, "\n")) << report;
+  EXPECT_EQ(1 + 13 + 39, Count(report, "\n")) << report;
 
   state[0] = "<A NAME=\"LEGAL044\"></A>";
   t.Put("ca.dat", Encoded(state));

@@ -141,6 +141,20 @@ void BuildCheckEdition(kvx::App& app, int edition, const std::string& stateRow) 
   app.session.Generic = generic ? "Y" : "N";
 }
 
+void CheckEveryEdition(kvx::App& app, CheckReport& report, std::size_t editionNames,
+                       const EditionCheck& check) {
+  for (int row = 1; row <= kvx::kStateCount; ++row) {
+    const std::string& stateRow = app.states.States[row];
+    if (!kvx::Exist(app.Path(kvx::RowCode(stateRow) + ".dat"))) continue;
+    EditionFindings findings;
+    for (int edition = kGenericEdition; edition < kEntityCount; ++edition) {
+      BuildCheckEdition(app, edition, stateRow);
+      check(edition, findings);
+    }
+    findings.Report(report, kvx::RowCode(stateRow), editionNames * (kEntityCount + 1));
+  }
+}
+
 std::string AddressOfHref(std::string href) {
   href = kvx::ReplaceAll(href, "%20", " ");
   for (const auto& [entity, c] :

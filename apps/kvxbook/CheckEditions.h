@@ -113,6 +113,13 @@ std::string EditionName(int edition);
 // them missing.
 void BuildCheckEdition(kvx::App& app, int edition, const std::string& stateRow);
 
+// Builds, in the app's program folder, every edition for every state whose file is there,
+// and calls check after each build; then reports each state's findings. A problem that
+// all editionNames names of every edition show is reported for "every edition".
+using EditionCheck = std::function<void(int edition, EditionFindings& findings)>;
+void CheckEveryEdition(kvx::App& app, CheckReport& report, std::size_t editionNames,
+                       const EditionCheck& check);
+
 // An href as the address it leads to: the entities and the %20 of a blank undone.
 std::string AddressOfHref(std::string href);
 

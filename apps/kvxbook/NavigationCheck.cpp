@@ -14,7 +14,6 @@
 #include "book/LineCodec.h"
 #include "book/ReaderPages.h"
 #include "core/App.h"
-#include "core/StateTable.h"
 #include "navigation/BrowserLauncher.h"
 #include "navigation/PictureMenus.h"
 #include "navigation/TopicIndex.h"
@@ -191,64 +190,57 @@ void CheckNavigation(const std::string& dir, CheckReport& report) {
   kvx::App& app = checkApp.app();
   const std::vector<std::string> pages = BookPages();
 
-  for (int row = 1; row <= kvx::kStateCount; ++row) {
-    const std::string& stateRow = app.states.States[row];
-    if (!kvx::Exist(app.Path(kvx::RowCode(stateRow) + ".dat"))) continue;
-    EditionFindings findings;
-    for (int edition = kGenericEdition; edition < kEntityCount; ++edition) {
-      BuildCheckEdition(app, edition, stateRow);
-      std::map<std::string, std::set<std::string>> built;
-      std::map<std::string, std::string> texts;
-      for (const std::string& page : pages) {
-        if (!kvx::Exist(app.Path(page))) continue;
-        texts[page] = kvx::ReadFileBytes(kvx::Resolve(app.Path(page)));
-        built[kvx::LowerAscii(page)] = PageAnchors(texts[page]);
-      }
-      const std::string name = EditionName(edition);
-      std::set<std::string> rowAddresses;
-      const std::vector<std::string>& lines = kvx::TopicLines();
-      for (std::size_t i = 0; i < lines.size() && lines[i] != kvx::kTopicEndMarker; ++i) {
-        const std::string shown = kvx::TailorTopicRow(lines[i], app.profile.StateName,
-                                                      app.profile.StateCode, edition < 0);
-        if (shown.empty()) continue;
-        const std::size_t slash = shown.find('\\');
-        std::string title = shown.substr(0, slash);
-        title.erase(title.find_last_not_of(' ') + 1);
-        const std::string address = kvx::TopicTargetToAddress(shown.substr(slash + 1));
-        CheckAddress(findings, "topics.txt", static_cast<int>(i) + 1, "\"" + title + "\"", address,
-                     built, name);
-        rowAddresses.insert(address);
-      }
-      for (int form = kvx::kFirstMenu; form <= kvx::kLastMenu; ++form) {
-        const kvx::PictureMenu menu(app, form);
-        const kvx::DialogView view = menu.Describe();
-        for (std::size_t c = 0; c < view.controls.size(); ++c)
-          if (view.controls[c].clickable)
-            CheckAddress(findings, view.name, 0, "\"" + view.controls[c].text + "\"",
-                         menu.AddressOf(static_cast<int>(c)), built, name);
-      }
-      // The reader's ways through the book: the bar of every page, the topic index page
-      // and the search index lead only to places the edition has. A link of topics.htm to
-      // a row's address was checked with the row above. A page made from a template's
-      // skeleton has lines of its own, so a bar's problem names the page alone.
-      for (const auto& [page, text] : texts) {
-        const bool topics = page == kvx::kTopicsPage;
-        for (const auto& [line, address] : PageLinks(page, text, !topics))
-          if (!topics || !rowAddresses.count(address))
-            CheckAddress(findings, page, topics ? line : 0,
-                         topics ? "topic link" : "reading bar link", address, built, name);
-      }
-      if (kvx::Exist(app.Path(kvx::kSearchIndex))) {
-        for (const std::string& link :
-             kvx::SearchIndexLinks(kvx::ReadFileBytes(kvx::Resolve(app.Path(kvx::kSearchIndex)))))
-          CheckAddress(findings, kvx::kSearchIndex, 0, "search result", AddressOfHref(link), built,
-                       name);
-      } else {
-        findings.Add(kvx::kSearchIndex, 0, "the search index was not written", name);
-      }
+  CheckEveryEdition(app, report, 1, [&](int edition, EditionFindings& findings) {
+    std::map<std::string, std::set<std::string>> built;
+    std::map<std::string, std::string> texts;
+    for (const std::string& page : pages) {
+      if (!kvx::Exist(app.Path(page))) continue;
+      texts[page] = kvx::ReadFileBytes(kvx::Resolve(app.Path(page)));
+      built[kvx::LowerAscii(page)] = PageAnchors(texts[page]);
     }
-    findings.Report(report, kvx::RowCode(stateRow), kEntityCount + 1);
-  }
+    const std::string name = EditionName(edition);
+    std::set<std::string> rowAddresses;
+    const std::vector<std::string>& lines = kvx::TopicLines();
+    for (std::size_t i = 0; i < lines.size() && lines[i] != kvx::kTopicEndMarker; ++i) {
+      const std::string shown =
+          kvx::TailorTopicRow(lines[i], app.profile.StateName, app.profile.StateCode, edition < 0);
+      if (shown.empty()) continue;
+      const std::size_t slash = shown.find('\\');
+      std::string title = shown.substr(0, slash);
+      title.erase(title.find_last_not_of(' ') + 1);
+      const std::string address = kvx::TopicTargetToAddress(shown.substr(slash + 1));
+      CheckAddress(findings, "topics.txt", static_cast<int>(i) + 1, "\"" + title + "\"", address,
+                   built, name);
+      rowAddresses.insert(address);
+    }
+    for (int form = kvx::kFirstMenu; form <= kvx::kLastMenu; ++form) {
+      const kvx::PictureMenu menu(app, form);
+      const kvx::DialogView view = menu.Describe();
+      for (std::size_t c = 0; c < view.controls.size(); ++c)
+        if (view.controls[c].clickable)
+          CheckAddress(findings, view.name, 0, "\"" + view.controls[c].text + "\"",
+                       menu.AddressOf(static_cast<int>(c)), built, name);
+    }
+    // The reader's ways through the book: the bar of every page, the topic index page
+    // and the search index lead only to places the edition has. A link of topics.htm to
+    // a row's address was checked with the row above. A page made from a template's
+    // skeleton has lines of its own, so a bar's problem names the page alone.
+    for (const auto& [page, text] : texts) {
+      const bool topics = page == kvx::kTopicsPage;
+      for (const auto& [line, address] : PageLinks(page, text, !topics))
+        if (!topics || !rowAddresses.count(address))
+          CheckAddress(findings, page, topics ? line : 0,
+                       topics ? "topic link" : "reading bar link", address, built, name);
+    }
+    if (kvx::Exist(app.Path(kvx::kSearchIndex))) {
+      for (const std::string& link :
+           kvx::SearchIndexLinks(kvx::ReadFileBytes(kvx::Resolve(app.Path(kvx::kSearchIndex)))))
+        CheckAddress(findings, kvx::kSearchIndex, 0, "search result", AddressOfHref(link), built,
+                     name);
+    } else {
+      findings.Add(kvx::kSearchIndex, 0, "the search index was not written", name);
+    }
+  });
 }
 
 }  // namespace kvxbook

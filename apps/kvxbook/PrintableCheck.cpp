@@ -9,7 +9,6 @@
 #include "book/BookFiles.h"
 #include "book/BookText.h"
 #include "book/PrintableBook.h"
-#include "core/StateTable.h"
 
 namespace kvxbook {
 
@@ -67,33 +66,26 @@ void CheckPrintableBooks(const std::string& dir, CheckReport& report) {
   if (!CopyToScratch(dir, scratch, report)) return;
   CheckApp checkApp(scratch.path());
   kvx::App& app = checkApp.app();
-  for (int row = 1; row <= kvx::kStateCount; ++row) {
-    const std::string& stateRow = app.states.States[row];
-    if (!kvx::Exist(app.Path(kvx::RowCode(stateRow) + ".dat"))) continue;
-    EditionFindings findings;
-    for (int edition = kGenericEdition; edition < kEntityCount; ++edition) {
-      BuildCheckEdition(app, edition, stateRow);
-      const std::string bookFile = kvx::BookFileName(app);
-      for (const bool outline : {false, true}) {
-        const std::string name =
-            EditionName(edition) + (outline ? " with the outline" : " without the outline");
-        std::string book;
-        try {
-          book = kvx::CompileBook(app, outline);
-        } catch (const kvx::KvxError& e) {
-          findings.Add(bookFile, 0, "the printable book was not compiled: " + e.diag, name);
-          continue;
-        }
-        for (const LostLink& link : LostBookLinks(bookFile, book))
-          findings.Add(bookFile, 0,
-                       "link -> " + link.address + " (in the part after " +
-                           (link.part.empty() ? "the file's start" : link.part) +
-                           ") lands on neither an anchor of the book nor a file beside it",
-                       name);
+  CheckEveryEdition(app, report, 2, [&](int edition, EditionFindings& findings) {
+    const std::string bookFile = kvx::BookFileName(app);
+    for (const bool outline : {false, true}) {
+      const std::string name =
+          EditionName(edition) + (outline ? " with the outline" : " without the outline");
+      std::string book;
+      try {
+        book = kvx::CompileBook(app, outline);
+      } catch (const kvx::KvxError& e) {
+        findings.Add(bookFile, 0, "the printable book was not compiled: " + e.diag, name);
+        continue;
       }
+      for (const LostLink& link : LostBookLinks(bookFile, book))
+        findings.Add(bookFile, 0,
+                     "link -> " + link.address + " (in the part after " +
+                         (link.part.empty() ? "the file's start" : link.part) +
+                         ") lands on neither an anchor of the book nor a file beside it",
+                     name);
     }
-    findings.Report(report, kvx::RowCode(stateRow), 2 * (kEntityCount + 1));
-  }
+  });
 }
 
 }  // namespace kvxbook

@@ -10,6 +10,10 @@
 
 namespace kvx {
 
+inline char UpperAsciiChar(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 std::string UpperAscii(std::string text);
 std::string LowerAscii(std::string text);
 bool EqualsIgnoreCase(const std::string& a, const std::string& b);

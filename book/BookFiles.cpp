@@ -30,9 +30,10 @@ std::vector<std::string> TemplatePageNames() {
 }
 
 std::string ReadingBar(std::string_view file) {
-  const auto* begin = std::begin(kBookPages);
-  const auto* end = std::end(kBookPages);
-  const auto* at = std::find_if(begin, end, [file](const BookPage& p) { return p.file == file; });
+  const BookPage* begin = std::begin(kBookPages);
+  const BookPage* end = std::end(kBookPages);
+  const BookPage* found = FindBookPage(file);
+  const BookPage* at = found ? found : end;
   const auto link = [](const BookPage* page, const char* rel, const char* caption) {
     if (!page) return "<span class=\"kvxoff\">" + std::string(caption) + "</span>";
     return "<a href=\"" + std::string(page->file) + "\" rel=\"" + rel + "\">" + caption + "</a>";

@@ -277,10 +277,6 @@ void ProcessDecodedTemplate(std::string_view text, TemplateContext& context, std
 
 namespace {
 
-char UpperAsciiChar(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // Where needle (upper case) begins in text compared ignoring ASCII letter case, from the
 // end when last; npos when it does not occur.
 std::size_t FindUpper(std::string_view text, std::string_view needle, bool last) {

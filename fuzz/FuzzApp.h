@@ -9,8 +9,8 @@
 
 #include "core/App.h"
 #include "profile/CompanyProfile.h"
-#include "ui/Dialog.h"
 #include "ui/PosixSystem.h"
+#include "ui/QuietUi.h"
 
 namespace kvx::fuzz {
 
@@ -21,18 +21,6 @@ inline CompanyProfile ProfileOfDataSet(const std::vector<std::string>& lines) {
     SetProfileLine(p, n, lines.at(static_cast<std::size_t>(n - 1)));
   return p;
 }
-
-class QuietUi : public Ui {
- public:
-  Button ShowMessage(const MessageBox& box) override { return box.defaultButton; }
-  std::optional<std::string> Input(const std::string&, const std::string&,
-                                   const std::string&) override {
-    return std::nullopt;
-  }
-  void RunDialog(Dialog& dialog) override { dialog.Close(); }
-  void HideMainWindow(const std::string&) override {}
-  void ShowMainWindow(const std::string&) override {}
-};
 
 class QuietSystem : public PosixSystem {
  public:

@@ -29,10 +29,8 @@ void CheckReport::Note(const std::string& text) {
   std::cout << text << "\n";
 }
 
-namespace {
-
-// Reads a file's lines, reporting a file that cannot be read; false then.
-bool Lines(const std::string& path, CheckReport& report, std::vector<std::string>& lines) {
+bool ReadCheckedLines(const std::string& path, CheckReport& report,
+                      std::vector<std::string>& lines) {
   try {
     lines = kvx::SplitLines(kvx::ReadFileBytes(path));
     return true;
@@ -45,11 +43,13 @@ bool Lines(const std::string& path, CheckReport& report, std::vector<std::string
   }
 }
 
+namespace {
+
 void CheckTemplates(const std::string& dir, CheckReport& report) {
   for (const std::string& page : kvx::TemplatePageNames()) {
     const std::string path = kvx::Resolve(dir + page + ".dat");
     std::vector<std::string> lines;
-    if (!Lines(path, report, lines)) continue;
+    if (!ReadCheckedLines(path, report, lines)) continue;
     for (const kvx::TemplateProblem& p : kvx::CheckTemplate(lines))
       report.Add(kvx::NameOf(path), p.line, p.message);
   }
@@ -69,7 +69,7 @@ void CheckStateFiles(const std::string& dir, CheckReport& report) {
   std::sort(names.begin(), names.end());
   for (const std::string& name : names) {
     std::vector<std::string> lines;
-    if (!Lines(dir + name, report, lines)) continue;
+    if (!ReadCheckedLines(dir + name, report, lines)) continue;
     const int row = kvx::StateRowOfCode(states, name.substr(0, 2));
     for (const kvx::TemplateProblem& p : kvx::CheckStateFile(lines, row))
       report.Add(name, p.line, p.message);

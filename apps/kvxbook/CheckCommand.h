@@ -4,6 +4,7 @@
 // year) are listed too but are not problems.
 
 #include <string>
+#include <vector>
 
 namespace kvxbook {
 
@@ -22,6 +23,11 @@ class CheckReport {
   int problems_ = 0;
   int sourceProblems_ = 0;
 };
+
+// Reads a file's lines; a file that cannot be read is reported (with line 0) and gives
+// false.
+bool ReadCheckedLines(const std::string& path, CheckReport& report,
+                      std::vector<std::string>& lines);
 
 // dir ends in "/".
 using CheckFunction = void (*)(const std::string& dir, CheckReport& report);

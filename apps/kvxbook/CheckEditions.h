@@ -14,22 +14,10 @@
 #include "CheckCommand.h"
 #include "core/App.h"
 #include "profile/CompanyProfile.h"
+#include "ui/QuietUi.h"
 #include "ui/automation/AutomationUi.h"
 
 namespace kvxbook {
-
-// Answers every box with its default and closes every dialog: the builds run unseen.
-class QuietUi : public kvx::Ui {
- public:
-  kvx::Button ShowMessage(const kvx::MessageBox& box) override { return box.defaultButton; }
-  std::optional<std::string> Input(const std::string&, const std::string&,
-                                   const std::string&) override {
-    return std::nullopt;
-  }
-  void RunDialog(kvx::Dialog& dialog) override { dialog.Close(); }
-  void HideMainWindow(const std::string&) override {}
-  void ShowMainWindow(const std::string&) override {}
-};
 
 // A temporary folder, removed with everything in it at the end; path() is empty when it
 // could not be made.
@@ -66,7 +54,7 @@ class CheckApp {
   kvx::App& app() { return app_; }
 
  private:
-  QuietUi ui_;
+  kvx::QuietUi ui_;
   std::istringstream noLines_;
   std::ostream nowhere_{nullptr};
   kvx::Script script_{noLines_, nowhere_};

@@ -1,10 +1,8 @@
 #include "FiguresCheck.h"
 
 #include <algorithm>
-#include <iostream>
 #include <set>
 
-#include "base/Errors.h"
 #include "base/Files.h"
 #include "base/Text.h"
 #include "core/Edition.h"
@@ -96,15 +94,7 @@ void CheckFigures(const std::string& dir, CheckReport& report) {
     const std::string path = kvx::Resolve(dir + (byState ? "STATE_FIGURES.TXT" : "FIGURES.TXT"));
     if (!kvx::Exist(path)) continue;  // an edition without dated figures
     std::vector<std::string> lines;
-    try {
-      lines = kvx::SplitLines(kvx::ReadFileBytes(path));
-    } catch (const kvx::KvxError& e) {
-      report.Add(kvx::NameOf(path), 0, e.diag);
-      continue;
-    } catch (const std::exception&) {  // a file too big to hold
-      report.Add(kvx::NameOf(path), 0, "the file cannot be read into memory");
-      continue;
-    }
+    if (!ReadCheckedLines(path, report, lines)) continue;
     const FigureTable table = ReadFigureTable(lines, byState);
     for (const FigureProblem& p : table.problems) report.Add(kvx::NameOf(path), p.line, p.message);
     for (const DatedFigure& f : FiguresNotKnownFor(table, taxYear))

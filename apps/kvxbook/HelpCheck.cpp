@@ -3,7 +3,6 @@
 #include <iostream>
 #include <map>
 
-#include "base/Errors.h"
 #include "base/Files.h"
 #include "helpviewer/HelpFile.h"
 #include "helpviewer/HelpTopics.h"
@@ -71,15 +70,7 @@ void CheckHelp(const std::string& dir, CheckReport& report) {
     return;
   }
   std::vector<std::string> lines;
-  try {
-    lines = kvx::SplitLines(kvx::ReadFileBytes(path));
-  } catch (const kvx::KvxError& e) {
-    report.Add(kvx::NameOf(path), 0, e.diag);
-    return;
-  } catch (const std::exception&) {  // a file too big to hold
-    report.Add(kvx::NameOf(path), 0, "the file cannot be read into memory");
-    return;
-  }
+  if (!ReadCheckedLines(path, report, lines)) return;
   for (const HelpProblem& p : CheckHelpText(lines))
     report.Add(kvx::NameOf(path), p.line, p.message);
 }

@@ -29,9 +29,14 @@ endif()
 
 # Compiled into the program as one generated include: see core/Edition.cpp.
 set(KVX_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
-file(WRITE ${KVX_GENERATED_DIR}/Edition.inc.tmp
-     "// Generated from ${KVX_EDITION_DIR}/edition.txt\n"
-     "#define KVX_EDITION_VERSION R\"kvxv(${KVX_EDITION_VERSION})kvxv\"\n"
-     "#define KVX_EDITION_TAX_YEAR ${KVX_EDITION_TAX_YEAR}\n"
-     "#define KVX_EDITION_ABOUT ${kvx_about}\n")
-configure_file(${KVX_GENERATED_DIR}/Edition.inc.tmp ${KVX_GENERATED_DIR}/Edition.inc COPYONLY)
+
+# Writes the include file name of KVX_GENERATED_DIR (on the include path of the program's
+# logic), touching it only when its content changes, so that only then is what includes it
+# compiled again.
+function(kvx_generated_include name content)
+  file(WRITE ${KVX_GENERATED_DIR}/${name}.tmp "${content}")
+  configure_file(${KVX_GENERATED_DIR}/${name}.tmp ${KVX_GENERATED_DIR}/${name} COPYONLY)
+endfunction()
+
+kvx_generated_include(Edition.inc
+  "// Generated from ${KVX_EDITION_DIR}/edition.txt\n#define KVX_EDITION_VERSION R\"kvxv(${KVX_EDITION_VERSION})kvxv\"\n#define KVX_EDITION_TAX_YEAR ${KVX_EDITION_TAX_YEAR}\n#define KVX_EDITION_ABOUT ${kvx_about}\n")

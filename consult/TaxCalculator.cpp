@@ -36,27 +36,33 @@ std::optional<std::int64_t> TaxableIncome(const std::string& typed) {
   return static_cast<std::int64_t>(negative ? -magnitude : magnitude);
 }
 
+namespace {
+
+// The result box's text for income i (more than 2) under a schedule, for a tax year.
 std::string TaxMessageText(const TaxSchedule& schedule, int taxYear, std::int64_t i,
                            const std::string& company) {
+  const std::string opening =
+      "Corporate income tax (federal) on taxable income of $" + WithCommas(i);
   const std::string sCorporation =
+      "\r\rOr, if " + company +
       " is an S corporation, the tax is:\r\r$0.** (Income is taxed to shareholders "
       "instead.)\r\r(** Ordinarily, unless there is a special S corporation tax, such\ras on "
       "built-in gains or excess passive income.)";
   if (schedule.message == TaxMessage::kFlat)
     // The schedule's first year is the first tax year "beginning after" the old one.
-    return "Corporate income tax (federal) on taxable income of $" + WithCommas(i) +
-           " for tax year " + std::to_string(taxYear) + " is:\r\r$" +
+    return opening + " for tax year " + std::to_string(taxYear) + " is:\r\r$" +
            WithCommas(ScheduleTax(schedule, i)) + "\r\r(A flat " +
            std::to_string(schedule.flatRate) +
            "% rate applies to every C corporation, personal service\rcorporations included, for "
            "tax years beginning after " +
-           std::to_string(schedule.firstYear - 1) + ".)\r\rOr, if " + company + sCorporation;
-  return "Corporate income tax (federal) on taxable income of $" + WithCommas(i) + " is:\r\r$" +
-         WithCommas(ScheduleTax(schedule, i)) + "\r\rOr, if " + company +
+           std::to_string(schedule.firstYear - 1) + ".)" + sCorporation;
+  return opening + " is:\r\r$" + WithCommas(ScheduleTax(schedule, i)) + "\r\rOr, if " + company +
          " is a \"personal service corporation\" subject\rto a flat " +
          std::to_string(schedule.personalServiceRate) + "% tax rate, the tax is: \r\r$" +
-         WithCommas(PersonalServiceTax(schedule, i)) + "\r\rOr, if " + company + sCorporation;
+         WithCommas(PersonalServiceTax(schedule, i)) + sCorporation;
 }
+
+}  // namespace
 
 std::string WithCommas(std::int64_t n) {
   // The magnitude of the most negative value does not fit in a signed 64-bit number.

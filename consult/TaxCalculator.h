@@ -18,10 +18,6 @@ struct App;
 // the amount lies beyond the 64-bit range.
 std::optional<std::int64_t> TaxableIncome(const std::string& typed);
 
-// The result box's text for income i (more than 2) under a schedule, for a tax year.
-std::string TaxMessageText(const TaxSchedule& schedule, int taxYear, std::int64_t i,
-                           const std::string& company);
-
 // 1234567 as "1,234,567".
 std::string WithCommas(std::int64_t n);
 

@@ -5,11 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <stdexcept>
 #include <string>
 
-#include "base/FolderLock.h"
 #include "consult/ConsultState.h"
 #include "core/Edition.h"
 #include "core/StateTable.h"
@@ -87,9 +85,8 @@ struct App {
   NavigationState nav;
   ConsultState consult;
   Hooks hooks;
-  // The lock on the program folder while a build, print or save holds it (HoldProgramFolder),
-  // with how many of them hold it now: a save inside a build shares the build's lock.
-  std::unique_ptr<FolderLock> folderLock;
+  // How many builds, prints or saves hold the program folder now (FolderHold): a save
+  // inside a build shares the lock the build's hold took.
   int folderHolds = 0;
 
   // The full name of a file in the program folder.

@@ -21,11 +21,9 @@ FolderHold::FolderHold(App& app, WhenBusy whenBusy) : app_(app) {
   }
   const std::string& folder = app.session.PathSpec;
   for (;;) {
-    auto lock = std::make_unique<FolderLock>(folder, std::chrono::seconds(3));
-    if (!lock->Busy()) {
-      app.folderLock = std::move(lock);
-      break;
-    }
+    lock_ = std::make_unique<FolderLock>(folder, std::chrono::seconds(3));
+    if (!lock_->Busy()) break;
+    lock_.reset();
     if (whenBusy == WhenBusy::GiveUp ||
         app.ui.ShowMessage(Box(app.session.ProgName, FolderBusyText(folder), Icon::Exclamation,
                                kRetry | kCancel, kRetry)) != kRetry)
@@ -34,11 +32,11 @@ FolderHold::FolderHold(App& app, WhenBusy whenBusy) : app_(app) {
   held_ = true;
   ++app.folderHolds;
   // No other build of ours runs here now: what an interrupted one left is stale.
-  if (app.folderLock->Held()) RemoveStaleWork(folder);
+  if (lock_->Held()) RemoveStaleWork(folder);
 }
 
 FolderHold::~FolderHold() {
-  if (held_ && --app_.folderHolds == 0) app_.folderLock.reset();
+  if (held_) --app_.folderHolds;
 }
 
 }  // namespace kvx

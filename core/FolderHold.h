@@ -3,11 +3,13 @@
 // folder for as long as it runs; what it does inside (a build that saves, an interview that
 // builds) shares the hold of the App that runs it.
 
+#include <memory>
 #include <string>
 
 namespace kvx {
 
 struct App;
+class FolderLock;
 
 // What to do when another process holds the folder after a few seconds of waiting: ask
 // the user (Retry or Cancel), or give up at once (a command-line tool says so and ends).
@@ -30,6 +32,7 @@ class FolderHold {
  private:
   App& app_;
   bool held_ = false;
+  std::unique_ptr<FolderLock> lock_;  // the outermost hold's; the holds inside share it
 };
 
 }  // namespace kvx

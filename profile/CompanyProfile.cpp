@@ -11,21 +11,21 @@ namespace kvx {
 const DataSetField kDataSetFields[kDataSetLines] = {
     {&CompanyProfile::StateName},
     {&CompanyProfile::StateCode},
-    {&CompanyProfile::Company, nullptr, true},
-    {&CompanyProfile::Entity, nullptr, true},
-    {&CompanyProfile::InExistence, nullptr, true},
-    {&CompanyProfile::EmployeesText, nullptr, true},
-    {nullptr, &CompanyProfile::Employees, true},
-    {&CompanyProfile::SoleOwner, nullptr, true},
-    {&CompanyProfile::CloselyHeld, nullptr, true},
-    {&CompanyProfile::Revenues, nullptr, true},
-    {&CompanyProfile::Franchise, nullptr, true},
-    {&CompanyProfile::Inventories, nullptr, true},
-    {&CompanyProfile::RetirementPlan, nullptr, true},
-    {&CompanyProfile::WelfarePlans, nullptr, true},
-    {&CompanyProfile::ForeignInvestors, nullptr, true},
-    {&CompanyProfile::BizDescription, nullptr, true},
-    {nullptr, &CompanyProfile::BizCategory, true},
+    {&CompanyProfile::Company},
+    {&CompanyProfile::Entity},
+    {&CompanyProfile::InExistence},
+    {&CompanyProfile::EmployeesText},
+    {nullptr, &CompanyProfile::Employees},
+    {&CompanyProfile::SoleOwner},
+    {&CompanyProfile::CloselyHeld},
+    {&CompanyProfile::Revenues},
+    {&CompanyProfile::Franchise},
+    {&CompanyProfile::Inventories},
+    {&CompanyProfile::RetirementPlan},
+    {&CompanyProfile::WelfarePlans},
+    {&CompanyProfile::ForeignInvestors},
+    {&CompanyProfile::BizDescription},
+    {nullptr, &CompanyProfile::BizCategory},
     {&CompanyProfile::DataComplete},
 };
 
@@ -37,13 +37,7 @@ std::vector<std::string> ProfileLines(const CompanyProfile& p) {
 }
 
 void HideCompany(CompanyProfile& p) {
-  for (const DataSetField& field : kDataSetFields) {
-    if (!field.companyAnswer) continue;
-    if (field.text)
-      (p.*field.text).clear();
-    else
-      p.*field.number = 0;
-  }
+  static_cast<InterviewAnswers&>(p) = InterviewAnswers{};
   p.Company = "Your Company";
   p.DataComplete = "N";
 }

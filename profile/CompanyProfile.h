@@ -42,20 +42,18 @@ struct CompanyProfile : InterviewAnswers {
 inline constexpr int kDataSetLines = 18;
 
 // A line of the data-set file: the field it holds, as text or as a whole number (written
-// in digits, read by the leading-number rule), and whether it is an answer about the
-// company, which the generic edition leaves empty.
+// in digits, read by the leading-number rule).
 struct DataSetField {
   std::string CompanyProfile::*text = nullptr;
   std::int32_t CompanyProfile::*number = nullptr;
-  bool companyAnswer = false;
 };
 
 // The data-set file's lines in order: the table that reading, writing and the generic
 // edition all follow.
 extern const DataSetField kDataSetFields[kDataSetLines];
 
-// Empties every answer about the company and names it "Your Company" (not complete): the
-// company of the generic edition. The state stays.
+// Empties every answer of the interview and names the company "Your Company" (not
+// complete): the company of the generic edition. The state stays.
 void HideCompany(CompanyProfile& p);
 
 // The 18 lines of the data-set file, without line ends.

@@ -80,8 +80,8 @@ void MakeCurrentDataSet(App& app, const std::string& name) {
   Session& s = app.session;
   // Written (and synced to the disk) only when it names another data set.
   const std::string last = app.Path("LASTDATA.TXT");
-  if (!Exist(last) || ReadFileBytes(last) != JoinLines({name}))
-    WriteFileAtomic(last, JoinLines({name}));
+  const std::string lastText = JoinLines({name});
+  if (!Exist(last) || ReadFileBytes(last) != lastText) WriteFileAtomic(last, lastText);
   s.DataFile = name;
   std::mt19937 random(app.system.ClockSeed());
   const int r = std::uniform_int_distribution<int>(1, kDataListSlots - 1)(random);

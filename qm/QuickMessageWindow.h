@@ -19,7 +19,6 @@ class QuickMessageWindow : public QDialog {
   // Lets the time since the last tick pass, and closes the window when it is up. The
   // window's timer calls it ten times a second.
   void Tick();
-  const Countdown& TimeLeft() const { return countdown_; }
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -75,7 +75,7 @@ std::string CompanyLabel(const std::string& generic, const std::string& company)
     text = "Company: " + company;
   else
     text = company;
-  return ReplaceAll(text, "&", "&&");
+  return PromptText(text);
 }
 
 std::string StateLabelText(const std::string& stateName) {

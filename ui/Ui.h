@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/Errors.h"
+#include "base/Text.h"
 
 namespace kvx {
 
@@ -66,9 +67,7 @@ class Ui {
 // dialogs do, and shows "&&" as "&". Text the user typed (a company's name) goes into a
 // prompt through this, so that it shows as it was typed.
 inline std::string PromptText(const std::string& typed) {
-  std::string out;
-  for (char c : typed) out += c == '&' ? std::string("&&") : std::string(1, c);
-  return out;
+  return ReplaceAll(typed, "&", "&&");
 }
 
 // Convenience for the many plain notices of the program.

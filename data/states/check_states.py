@@ -76,7 +76,7 @@ def main(argv):
     source = argv[1]
     gen = load_generator()
     facts = gen.read_facts(os.path.join(source, "facts.tsv"))
-    if "pit_year" not in facts[0]:
+    if not gen.has_years(facts):
         print("the facts of %s carry no years: nothing to check" % source)
         return SKIP
     year = gen.tax_year(source)

@@ -127,6 +127,11 @@ def agency_of(row, agency):
     return name, url.split(" and ")[0]
 
 
+def has_years(rows):
+    """True when the facts table gives each dated figure its year (the current edition's)."""
+    return bool(rows) and "pit_year" in rows[0]
+
+
 def read_facts(path):
     with open(path, newline="", encoding="ascii") as f:
         rows = list(csv.DictReader(f, delimiter="\t"))
@@ -137,7 +142,7 @@ def read_facts(path):
     for number, row in enumerate(rows, 1):
         if int(row["row"]) != number:
             raise SystemExit("facts.tsv: %s is in row %d, not %s" % (row["code"], number, row["row"]))
-    if rows and "pit_year" in rows[0]:
+    if has_years(rows):
         for row in rows:
             for column, year_column, _, _ in DATED:
                 year = row[year_column].strip()
@@ -166,10 +171,9 @@ def dated(facts, row, year):
         if when == year or not row[column]:
             facts[column + "_when"] = "for " + when
         else:
-            url = agency_of(row, agency)[1]
             facts[column + "_when"] = (
-                'for %s, the latest year we can confirm; see <a href="http://%s">%s</a> for'
-                " the current figure" % (when, url, url))
+                "for %s, the latest year we can confirm; see %s for the current figure"
+                % (when, link(agency_of(row, agency)[1])))
 
 
 ASCII_OF = {"\u2018": "'", "\u2019": "'", "\u201c": '"', "\u201d": '"', "\u2013": "-", "\u2014": "--"}
@@ -332,9 +336,9 @@ def headings(texts):
     return own
 
 
-def chapter(facts, texts):
+def chapter(facts, texts, own):
+    """The state's chapter; own holds the edition's own headings (headings(texts))."""
     code = facts["code"]
-    own = headings(texts)
     lines = render(texts["HEAD"], facts, code + " HEAD")
     lines.append('<A NAME="LEGAL0%s"></A>' % facts["row2"])
     lines += render(texts["TOP"], facts, code + " TOP")
@@ -391,25 +395,27 @@ def main(argv):
     os.makedirs(out_dir, exist_ok=True)
     facts = read_facts(os.path.join(source, "facts.tsv"))
     texts = read_texts(os.path.join(source, "sections.txt"))
-    has_years = "pit_year" in facts[0]
-    year = tax_year(source) if has_years else None
+    dated_table = has_years(facts)
+    year = tax_year(source) if dated_table else None
+    own = headings(texts)
     for row in facts:
         f = facts_of(row)
-        if has_years:
+        if dated_table:
             dated(f, row, year)
-        lines = chapter(f, texts)
+        lines = chapter(f, texts, own)
         check(f["code"], lines)
-        data = "".join(l.rstrip() + "\r\n" for l in lines)
-        path = os.path.join(out_dir, f["code"] + ".htm")
-        with open(path + ".tmp", "w", encoding="ascii", newline="") as out:
-            out.write(data)
-        os.replace(path + ".tmp", path)
-    if has_years:
-        path = os.path.join(out_dir, "STATE_FIGURES.TXT")
-        data = "".join(l + "\r\n" for l in figure_rows(facts))
-        with open(path + ".tmp", "w", encoding="ascii", newline="") as out:
-            out.write(data)
-        os.replace(path + ".tmp", path)
+        write_ascii(os.path.join(out_dir, f["code"] + ".htm"),
+                    "".join(l.rstrip() + "\r\n" for l in lines))
+    if dated_table:
+        write_ascii(os.path.join(out_dir, "STATE_FIGURES.TXT"),
+                    "".join(l + "\r\n" for l in figure_rows(facts)))
+
+
+def write_ascii(path, data):
+    """Writes the file whole or not at all: a build stopped midway leaves the old one."""
+    with open(path + ".tmp", "w", encoding="ascii", newline="") as out:
+        out.write(data)
+    os.replace(path + ".tmp", path)
 
 
 if __name__ == "__main__":

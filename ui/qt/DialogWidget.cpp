@@ -245,7 +245,7 @@ void DialogWidget::Build() {
           label->setWordWrap(true);
           if (c.centred) label->setAlignment(Qt::AlignCenter);
         }
-        if (c.clickable || c.kind == Kind::Picture) label->installEventFilter(this);
+        if (c.clickable) label->installEventFilter(this);
         w = label;
         break;
       }

@@ -59,13 +59,22 @@ bool QtSystem::HasDefaultPrinter() {
   return !QPrinterInfo::defaultPrinter().isNull();
 }
 
-bool QtSystem::Print(const PrintJob& job) {
-  if (!HasDefaultPrinter()) return false;
-  QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+namespace {
+
+// The job's pages on a printer set up for them, below the paper's own top margin.
+bool PrintOn(QPrinter& printer, const PrintJob& job) {
   printer.setDocName(QString::fromStdString(job.name));
   const int topMargin =
       static_cast<int>(printer.pageLayout().marginsPixels(printer.resolution()).top());
   return PrintPages(printer, job, topMargin);
+}
+
+}  // namespace
+
+bool QtSystem::Print(const PrintJob& job) {
+  if (!HasDefaultPrinter()) return false;
+  QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+  return PrintOn(printer, job);
 }
 
 bool QtSystem::SavePdf(const PrintJob& job, const std::string& path) {
@@ -74,10 +83,7 @@ bool QtSystem::SavePdf(const PrintJob& job, const std::string& path) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(path));
   printer.setPageSize(QPageSize(QPageSize::Letter));
-  printer.setDocName(QString::fromStdString(job.name));
-  const int topMargin =
-      static_cast<int>(printer.pageLayout().marginsPixels(printer.resolution()).top());
-  return PrintPages(printer, job, topMargin);
+  return PrintOn(printer, job);
 }
 
 }  // namespace kvx

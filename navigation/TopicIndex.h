@@ -1,6 +1,7 @@
 #pragma once
 // The alphabetical topic index of the book: a table built into the program (kept as
-// the edition's topics.txt under data/editions/), tailored to the current state and edition when loaded.
+// the edition's topics.txt under data/editions/), tailored to the current state and edition when
+// loaded.
 //
 // A row is a title padded with blanks, "\", a target, and optionally "@" and a postal
 // code at the very end (a state filter). A title may hold "@STATE" or "@State" where
